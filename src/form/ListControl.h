@@ -1,0 +1,61 @@
+// The list shared by combo boxes and list boxes: entries with an optional number each, an
+// optional self-sorting order (case-insensitive and stable: a new entry goes after the
+// entries equal to it), and the selected entry. Selecting a different entry, by the pilot or
+// by the program, runs the click handler.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "form/Control.h"
+
+namespace aloftra {
+
+class ListControl : public Control {
+ public:
+  using Control::Control;
+
+  int ListCount() const { return static_cast<int>(items_.size()); }
+  const std::string& List(int index) const { return items_.at(index).text; }
+  long ItemData(int index) const { return items_.at(index).data; }
+  void SetItemData(int index, long data) { items_.at(index).data = data; }
+
+  bool Sorted() const { return sorted_; }
+  void SetSorted(bool sorted) { sorted_ = sorted; }
+
+  // Adds an entry (in its sorted place when the list sorts itself) and returns its index.
+  int AddItem(std::string text, long data = 0);
+  void RemoveItem(int index);
+  void Clear();
+  // The index of the first entry with exactly this text, or -1.
+  int FindItem(const std::string& text) const;
+
+  int ListIndex() const { return listIndex_; }
+  // -1 selects nothing.
+  void SetListIndex(int index);
+  // The text of the selected entry, or "" when none is selected.
+  const std::string& SelectedText() const;
+
+  bool Focusable() const override { return true; }
+
+  std::function<void()> onClick;
+
+ protected:
+  // Called when the selection changes, before the click handler runs.
+  virtual void SelectionChanged() {}
+
+ private:
+  struct Item {
+    std::string text;
+    long data = 0;
+  };
+  std::vector<Item> items_;
+  bool sorted_ = false;
+  int listIndex_ = -1;
+};
+
+// Case-insensitive comparison of list entries (ASCII letters fold; other bytes compare as
+// they are).
+int CompareListText(const std::string& a, const std::string& b);
+
+}  // namespace aloftra
