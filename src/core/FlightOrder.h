@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/Records.h"
+
 namespace aloftra {
 
 enum SortKeyId : int {
@@ -19,6 +21,19 @@ enum SortKeyId : int {
 inline constexpr int kSortKeys = 5;
 
 using OrderRow = std::array<std::int16_t, kSortKeys>;
+
+// Whether flight a comes strictly before flight b in the order of a key: an earlier date and
+// time for the date order; a larger airtime, maximum altitude, height over launch or
+// distance for the others. Flights with equal keys keep the order in which they were entered.
+inline bool FlightBefore(const FlightRecord& a, const FlightRecord& b, int key) {
+  switch (key) {
+    case kSortDate: return a.DATE < b.DATE;
+    case kSortAirtime: return a.AIRTIME > b.AIRTIME;
+    case kSortMaxMsl: return a.MAX_MSL > b.MAX_MSL;
+    case kSortOverLaunch: return a.OVER_LAUNCH > b.OVER_LAUNCH;
+    default: return a.XC_DISTANCE > b.XC_DISTANCE;
+  }
+}
 
 class FlightOrder {
  public:
