@@ -1,0 +1,182 @@
+#include "units/ConvertUnit.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace aloftra {
+namespace {
+
+// Flags with one unit chosen in the group of the given button and the defaults elsewhere.
+UnitFlags Choosing(UnitButton button) {
+  UnitFlags flags = DefaultUnitFlags();
+  auto clearGroup = [&flags](std::initializer_list<UnitButton> group) {
+    for (UnitButton b : group)
+      flags[b] = 0;
+  };
+  if (button <= kUnitKnots)
+    clearGroup({kUnitMph, kUnitKmh, kUnitKnots});
+  else if (button <= kUnitMetres)
+    clearGroup({kUnitFeet, kUnitMetres});
+  else if (button <= kUnitMetresPerSecond)
+    clearGroup({kUnitFpm, kUnitMetresPerSecond});
+  else if (button <= kUnitKilometres)
+    clearGroup({kUnitMiles, kUnitKilometres});
+  else
+    clearGroup({kUnitPounds, kUnitKilograms});
+  flags[button] = kFlagSet;
+  return flags;
+}
+
+struct ConversionCase {
+  const char* name;
+  UnitButton unit;
+  UnitKind kind;
+  UnitDirection direction;
+  const char* input;
+  const char* expected;
+};
+
+class ConvertUnitTable : public testing::TestWithParam<ConversionCase> {};
+
+// Every unit in both directions: its factor and its pattern ("0", "0.0" or "0.00", halves
+// away from zero).
+TEST_P(ConvertUnitTable, AppliesTheFactorAndPatternOfTheChosenUnit) {
+  const ConversionCase& c = GetParam();
+  EXPECT_EQ(ConvertUnit(c.input, c.kind, c.direction, true, Choosing(c.unit)), c.expected);
+}
+
+constexpr UnitDirection kIn = UnitDirection::kToStorage;
+constexpr UnitDirection kOut = UnitDirection::kForDisplay;
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryUnit, ConvertUnitTable,
+    testing::Values(
+        ConversionCase{"MphIn", kUnitMph, UnitKind::kSpeed, kIn, "12.6", "13"},
+        ConversionCase{"MphOut", kUnitMph, UnitKind::kSpeed, kOut, "12.4", "12"},
+        ConversionCase{"KmhIn", kUnitKmh, UnitKind::kSpeed, kIn, "20", "12.4"},
+        ConversionCase{"KmhOut", kUnitKmh, UnitKind::kSpeed, kOut, "12.4", "20"},
+        ConversionCase{"KnotsIn", kUnitKnots, UnitKind::kSpeed, kIn, "10", "11.5"},
+        ConversionCase{"KnotsOut", kUnitKnots, UnitKind::kSpeed, kOut, "11.5", "10"},
+        ConversionCase{"FeetIn", kUnitFeet, UnitKind::kAltitude, kIn, "1234.56", "1234.6"},
+        ConversionCase{"FeetOutHalfGoesUp", kUnitFeet, UnitKind::kAltitude, kOut, "1234.5", "1235"},
+        ConversionCase{"FeetOutNegativeHalfGoesDown", kUnitFeet, UnitKind::kAltitude, kOut, "-20.5",
+                       "-21"},
+        ConversionCase{"MetresIn", kUnitMetres, UnitKind::kAltitude, kIn, "1000", "3281.0"},
+        ConversionCase{"MetresOut", kUnitMetres, UnitKind::kAltitude, kOut, "3281", "1000"},
+        ConversionCase{"FpmIn", kUnitFpm, UnitKind::kClimbRate, kIn, "400.5", "401"},
+        ConversionCase{"FpmOut", kUnitFpm, UnitKind::kClimbRate, kOut, "-350", "-350"},
+        ConversionCase{"MetresPerSecondIn", kUnitMetresPerSecond, UnitKind::kClimbRate, kIn, "2",
+                       "394"},
+        ConversionCase{"MetresPerSecondOut", kUnitMetresPerSecond, UnitKind::kClimbRate, kOut,
+                       "400", "2.03"},
+        ConversionCase{"MilesIn", kUnitMiles, UnitKind::kDistance, kIn, "12.3456", "12.35"},
+        ConversionCase{"MilesOut", kUnitMiles, UnitKind::kDistance, kOut, "12.34", "12.3"},
+        ConversionCase{"KilometresIn", kUnitKilometres, UnitKind::kDistance, kIn, "40", "24.86"},
+        ConversionCase{"KilometresOut", kUnitKilometres, UnitKind::kDistance, kOut, "24.86",
+                       "40.0"},
+        ConversionCase{"PoundsIn", kUnitPounds, UnitKind::kWeight, kIn, "150.25", "150.3"},
+        ConversionCase{"PoundsOut", kUnitPounds, UnitKind::kWeight, kOut, "150.3", "150"},
+        ConversionCase{"KilogramsIn", kUnitKilograms, UnitKind::kWeight, kIn, "70", "154.3"},
+        ConversionCase{"KilogramsOut", kUnitKilograms, UnitKind::kWeight, kOut, "154.3", "70"}),
+    [](const testing::TestParamInfo<ConversionCase>& param) { return param.param.name; });
+
+TEST(ConvertUnit, ALaunchOf1000MetresIsStoredAs3281FeetAndShownAgainAs1000) {
+  UnitFlags metres = Choosing(kUnitMetres);
+  std::string stored = ConvertUnit("1000", UnitKind::kAltitude, kIn, true, metres);
+  std::optional<std::int16_t> feet = ToStoredInt16(stored);
+  ASSERT_TRUE(feet.has_value());
+  EXPECT_EQ(*feet, 3281);
+  EXPECT_EQ(ConvertUnit(std::to_string(*feet), UnitKind::kAltitude, kOut, true, metres), "1000");
+}
+
+TEST(ConvertUnit, TwentyKmhIsStoredAs12Point4MphAndShownAgainAs20) {
+  UnitFlags kmh = Choosing(kUnitKmh);
+  std::string stored = ConvertUnit("20", UnitKind::kSpeed, kIn, false, kmh);
+  std::optional<float> mph = ToStoredSingle(stored);
+  ASSERT_TRUE(mph.has_value());
+  EXPECT_FLOAT_EQ(*mph, 12.4f);
+  EXPECT_EQ(ConvertUnit("12.4", UnitKind::kSpeed, kOut, false, kmh), "20");
+}
+
+TEST(ConvertUnit, ClimbRatesInMetresPerSecond) {
+  UnitFlags ms = Choosing(kUnitMetresPerSecond);
+  EXPECT_EQ(ConvertUnit("400", UnitKind::kClimbRate, kOut, true, ms), "2.03");
+  EXPECT_EQ(ToStoredInt16(ConvertUnit("2", UnitKind::kClimbRate, kIn, true, ms)), 394);
+  EXPECT_EQ(ConvertUnit("-3.5", UnitKind::kClimbRate, kIn, true, ms), "-689");
+}
+
+TEST(ConvertUnit, UnsignedConversionDropsTheSign) {
+  UnitFlags defaults = DefaultUnitFlags();
+  EXPECT_EQ(ConvertUnit("-5", UnitKind::kSpeed, kIn, false, defaults), "5");
+  EXPECT_EQ(ConvertUnit("-5", UnitKind::kSpeed, kIn, true, defaults), "-5");
+  EXPECT_EQ(ConvertUnit("-12.5", UnitKind::kDistance, kIn, false, defaults), "12.50");
+}
+
+TEST(ConvertUnit, ReadsTypedTextLeniently) {
+  UnitFlags defaults = DefaultUnitFlags();
+  EXPECT_EQ(ConvertUnit("12abc", UnitKind::kAltitude, kOut, true, defaults), "12");
+  EXPECT_EQ(ConvertUnit("abc", UnitKind::kAltitude, kOut, true, defaults), "0");
+  EXPECT_EQ(ConvertUnit("", UnitKind::kDistance, kIn, true, defaults), "0.00");
+  EXPECT_EQ(ConvertUnit("   7.25 miles", UnitKind::kDistance, kOut, true, defaults), "7.3");
+}
+
+TEST(ConvertUnit, ASmallNegativeValueIsNeverShownAsMinusZero) {
+  EXPECT_EQ(ConvertUnit("-0.2", UnitKind::kAltitude, kOut, true, DefaultUnitFlags()), "0");
+  EXPECT_EQ(ConvertUnit("-1", UnitKind::kClimbRate, kOut, true, Choosing(kUnitMetresPerSecond)),
+            "-0.01");
+}
+
+// Only a flag holding exactly 1 selects a unit; a group without one converts with the
+// storage unit rather than with nothing.
+TEST(ConvertUnit, ADamagedGroupFallsBackToTheStorageUnit) {
+  UnitFlags flags = DefaultUnitFlags();
+  flags[kUnitFeet] = 0;
+  flags[kUnitMetres] = 255;
+  EXPECT_EQ(ConvertUnit("1000", UnitKind::kAltitude, kIn, true, flags), "1000.0");
+  flags[kUnitMetres] = 0;
+  EXPECT_EQ(ConvertUnit("1000", UnitKind::kAltitude, kOut, true, flags), "1000");
+}
+
+TEST(ConvertUnit, ATextStoredInAnIntegerFieldRoundsHalvesToEven) {
+  EXPECT_EQ(ToStoredInt16("3281.0"), 3281);
+  EXPECT_EQ(ToStoredInt16("2.5"), 2);
+  EXPECT_EQ(ToStoredInt16("3.5"), 4);
+  EXPECT_EQ(ToStoredInt16("-2.5"), -2);
+  EXPECT_EQ(ToStoredInt16("32767"), 32767);
+  EXPECT_EQ(ToStoredInt16("-32768"), -32768);
+}
+
+// A value too large for its 16-bit field is refused, never wrapped into another altitude.
+TEST(ConvertUnit, AnIntegerFieldRefusesWhatDoesNotFit) {
+  EXPECT_EQ(ToStoredInt16("32768"), std::nullopt);
+  EXPECT_EQ(ToStoredInt16("-32769"), std::nullopt);
+  std::string lift =
+      ConvertUnit("200", UnitKind::kClimbRate, kIn, true, Choosing(kUnitMetresPerSecond));
+  EXPECT_EQ(ToStoredInt16(lift), std::nullopt);
+}
+
+TEST(ConvertUnit, ASingleFieldTakesTheFormattedValue) {
+  EXPECT_EQ(ToStoredSingle("24.86"), 24.86f);
+  EXPECT_EQ(ToStoredSingle("0"), 0.0f);
+  EXPECT_EQ(ToStoredSingle("1E39"), std::nullopt);
+  std::string huge = ConvertUnit("1E300", UnitKind::kSpeed, kIn, true, Choosing(kUnitKmh));
+  EXPECT_EQ(ToStoredSingle(huge), std::nullopt);
+}
+
+// A number beyond what a double holds must not slip through as 0 on its way to the field.
+TEST(ConvertUnit, ATypedNumberTooLargeForAnyFieldIsRefusedNotStoredAsZero) {
+  UnitFlags defaults = DefaultUnitFlags();
+  for (bool isSigned : {true, false}) {
+    EXPECT_EQ(ToStoredSingle(ConvertUnit("1E999", UnitKind::kDistance, kIn, isSigned, defaults)),
+              std::nullopt);
+    EXPECT_EQ(ToStoredInt16(ConvertUnit("-1E999", UnitKind::kAltitude, kIn, isSigned, defaults)),
+              std::nullopt);
+  }
+  EXPECT_EQ(ToStoredInt16(ConvertUnit("1E307", UnitKind::kClimbRate, kIn, true,
+                                      Choosing(kUnitMetresPerSecond))),
+            std::nullopt);
+}
+
+}  // namespace
+}  // namespace aloftra
