@@ -12,6 +12,13 @@
 
 namespace aloftra {
 
+// The dates the program handles: 1 January 100 to 31 December 9999, day numbers -657434 to
+// 2958465. Values outside are shown as the nearest end of that range.
+inline constexpr int kMinYear = 100;
+inline constexpr int kMaxYear = 9999;
+inline constexpr long kMinSerial = -657434;
+inline constexpr long kMaxSerial = 2958465;
+
 struct CivilDateTime {
   int year = 1899;
   int month = 12;
@@ -25,9 +32,9 @@ struct CivilDateTime {
 long DaySerial(int year, int month, int day);
 bool IsValidCivilDate(int year, int month, int day);
 
-DateTime MakeDateTime(int year, int month, int day, int hour = 0, int minute = 0,
-                      int second = 0);
-// The parts of a value, rounded to the nearest second.
+DateTime MakeDateTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+// The parts of a value, rounded to the nearest second (23:59:59.6 is midnight of the next
+// day). NaN gives the zero date; values beyond the range give its nearest end.
 CivilDateTime SplitDateTime(DateTime value);
 
 // The whole-day part, truncated toward zero, and the time-of-day fraction (0 <= f < 1).
@@ -36,10 +43,10 @@ double TimePart(DateTime value);
 // A day number joined with a time of day given as a fraction.
 DateTime JoinDateAndTime(long day, double timeOfDay);
 
-std::string FormatLongDate(DateTime value);    // "mmm d, yyyy": May 5, 2001
-std::string FormatShortDate(DateTime value);   // "m/d/yyyy": 5/5/2001
-std::string FormatTimeAmPm(DateTime value);    // "h:mm AM/PM": 1:30 PM
-std::string FormatTime24(DateTime value);      // "h:mm": 13:30
+std::string FormatLongDate(DateTime value);   // "mmm d, yyyy": May 5, 2001
+std::string FormatShortDate(DateTime value);  // "m/d/yyyy": 5/5/2001
+std::string FormatTimeAmPm(DateTime value);   // "h:mm AM/PM": 1:30 PM
+std::string FormatTime24(DateTime value);     // "h:mm": 13:30
 // The general text of a value: "5/5/2001 1:30:00 PM", the date alone at midnight, the time
 // alone on day 0. The parser reads it back.
 std::string FormatGeneralDate(DateTime value);
