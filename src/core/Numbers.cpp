@@ -22,6 +22,7 @@ struct NumberSpan {
   bool negative = false;
   std::string_view mantissa;  // digits with an optional point, at least one digit
   std::string_view exponent;  // optional sign and digits, empty when there is none
+  std::size_t end = 0;        // index just after the number
 };
 
 std::size_t SkipDigits(std::string_view text, std::size_t pos) {
@@ -49,13 +50,17 @@ std::optional<NumberSpan> ScanNumber(std::string_view text) {
   }
   if (!anyDigit) return std::nullopt;
   span.mantissa = text.substr(start, pos - start);
+  span.end = pos;
 
   // An exponent counts only when at least one digit follows the E and its sign.
   if (pos < text.size() && (text[pos] == 'E' || text[pos] == 'e')) {
     std::size_t digits = pos + 1;
     if (digits < text.size() && (text[digits] == '+' || text[digits] == '-')) ++digits;
     const std::size_t end = SkipDigits(text, digits);
-    if (end > digits) span.exponent = text.substr(pos + 1, end - pos - 1);
+    if (end > digits) {
+      span.exponent = text.substr(pos + 1, end - pos - 1);
+      span.end = end;
+    }
   }
   return span;
 }
@@ -91,26 +96,36 @@ bool MagnitudeTooLarge(const NumberSpan& span) {
   return firstDigitPower + (negativeExponent ? -exponent : exponent) > 0;
 }
 
-}  // namespace
-
-double ParseLeadingNumber(std::string_view text) {
-  const std::optional<NumberSpan> span = ScanNumber(text);
-  if (!span) return 0;
-  std::string canonical(span->mantissa);
-  if (!span->exponent.empty()) {
+double ValueOfSpan(const NumberSpan& span) {
+  std::string canonical(span.mantissa);
+  if (!span.exponent.empty()) {
     canonical += 'e';
-    canonical += span->exponent;
+    canonical += span.exponent;
   }
   double value = 0;
   const auto [end, error] =
       std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
   if (error == std::errc::result_out_of_range) {
-    value = MagnitudeTooLarge(*span) ? std::numeric_limits<double>::infinity() : 0.0;
+    value = MagnitudeTooLarge(span) ? std::numeric_limits<double>::infinity() : 0.0;
   } else if (error != std::errc{} || end != canonical.data() + canonical.size()) {
     return 0;
   }
   if (value == 0) return 0;  // never a negative zero
-  return span->negative ? -value : value;
+  return span.negative ? -value : value;
+}
+
+}  // namespace
+
+double ParseLeadingNumber(std::string_view text) {
+  const std::optional<NumberSpan> span = ScanNumber(text);
+  return span ? ValueOfSpan(*span) : 0;
+}
+
+std::optional<double> ParseExactNumber(std::string_view text) {
+  if (text.empty() || IsBlank(text.front())) return std::nullopt;
+  const std::optional<NumberSpan> span = ScanNumber(text);
+  if (!span || span->end != text.size()) return std::nullopt;
+  return ValueOfSpan(*span);
 }
 
 double RoundHalfEven(double value) {

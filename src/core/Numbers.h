@@ -12,6 +12,11 @@ namespace aloftra {
 // taken with "." as the decimal point (an exponent such as 1E5 included), anything after it
 // ignored; text without a leading number reads as 0. "12abc" is 12, "abc" is 0.
 double ParseLeadingNumber(std::string_view text);
+// Strict reading of a number item: the whole text must be one number of the form above
+// (sign, digits, point, exponent), without blanks or anything else; nullopt otherwise.
+// A number too large for a double reads as an infinity, which the checked conversions
+// below refuse.
+std::optional<double> ParseExactNumber(std::string_view text);
 
 // Rounding to a whole number: halves to the even neighbour (2.5 -> 2, 3.5 -> 4), or halves
 // away from zero (2.5 -> 3, -2.5 -> -3).

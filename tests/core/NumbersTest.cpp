@@ -52,6 +52,19 @@ TEST(ParseLeadingNumber, HugeTextsOverflowToInfinityOrUnderflowToZero) {
   EXPECT_EQ(ParseLeadingNumber(std::string(500, '0') + "12"), 12);
 }
 
+TEST(ParseExactNumber, TheWholeTextMustBeOneNumber) {
+  EXPECT_EQ(ParseExactNumber("7500"), 7500);
+  EXPECT_EQ(ParseExactNumber("-.25"), -0.25);
+  EXPECT_EQ(ParseExactNumber("+3."), 3);
+  EXPECT_EQ(ParseExactNumber("1.234568E+07"), 12345680);
+  EXPECT_EQ(ParseExactNumber("1E-05"), 1e-5);
+  EXPECT_EQ(ParseExactNumber("1e999"), kInf);
+  for (const char* text : {"", " 1", "1 ", "12abc", "1e", "1e+", "abc", ".", "-", "1,5", "0x1",
+                           "1.2.3", "--1", "\"1\""}) {
+    EXPECT_EQ(ParseExactNumber(text), std::nullopt) << '"' << text << '"';
+  }
+}
+
 TEST(Rounding, HalvesGoToTheEvenNeighbourOrAwayFromZero) {
   struct Case {
     double value, halfEven, halfAway;
