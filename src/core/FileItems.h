@@ -1,0 +1,140 @@
+// The items of the logbook file's records. A record is one line of items separated by
+// commas; a text item is enclosed in double quotes and runs to the next double quote, so it
+// may hold commas and line breaks but never a double quote. The reader also takes what
+// older copies of the program and hand-edited files contain: blanks around items, lone LF
+// line ends, and unquoted items where text is expected.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/Records.h"
+
+namespace aloftra {
+
+// A record this long (counting the line breaks inside its text items) is refused by the
+// reader, so the writer refuses to write one: no save may produce a file it cannot open.
+inline constexpr std::size_t kMaxRecordLength = std::size_t{1} << 20;
+// More items than any record of the file has.
+inline constexpr std::size_t kMaxItemsPerRecord = 64;
+
+struct FileItem {
+  std::string_view text;  // without the quotes; an unquoted item without its blanks
+  bool quoted = false;
+};
+
+enum class RecordStatus { ok, endOfFile, malformed };
+
+// Splits the decoded text of a file into records, one at a time, without copying.
+class RecordTokenizer {
+ public:
+  explicit RecordTokenizer(std::string_view text) : text_(text) {}
+
+  // Reads the next record into items. endOfFile when no text is left; malformed (with
+  // Problem() telling why) for an unterminated text item, text after a closing quote, a
+  // record of kMaxRecordLength characters or kMaxItemsPerRecord items.
+  RecordStatus Next(std::vector<FileItem>& items);
+
+  // The 1-based line on which the last record read began.
+  int RecordLine() const { return recordLine_; }
+  const std::string& Problem() const { return problem_; }
+
+ private:
+  bool AtLineEnd() const;
+  void SkipLineEnd();
+  void SkipBlanks();
+  bool ReadQuoted(FileItem& item);
+  void ReadUnquoted(FileItem& item);
+  RecordStatus Malformed(std::string problem);
+
+  std::string_view text_;
+  std::size_t pos_ = 0;
+  int line_ = 1;
+  int recordLine_ = 1;
+  std::string problem_;
+};
+
+// Reads a record's items in turn as the types of their positions. The first item that does
+// not fit its type stops the reading: later calls do nothing and Failed() is true.
+class ItemReader {
+ public:
+  explicit ItemReader(const std::vector<FileItem>& items) : items_(items) {}
+
+  void Text(std::string& out);
+  void Int16(std::int16_t& out);
+  void Int32(std::int32_t& out);
+  void Byte(std::uint8_t& out);
+  void Single(float& out);
+  void Date(DateTime& out);
+  // A class index: flag k becomes 1 for the stored index k, every other flag 0.
+  template <std::size_t N>
+  void ClassIndex(std::array<Flag, N>& flags) {
+    std::int16_t index = -1;
+    Int16(index);
+    for (std::size_t k = 0; k < N; ++k)
+      flags[k] = index == static_cast<int>(k) ? 1 : 0;
+  }
+  // A wind mask: flag i becomes 1 when bit i is set.
+  void WindMask(WindFlags& flags);
+
+  bool Failed() const { return failed_; }
+  // "item 4 (\"abc\") is not a whole number from -32768 to 32767", for the failure's detail.
+  const std::string& Problem() const { return problem_; }
+
+ private:
+  const FileItem* Take();
+  bool WholeNumber(long long low, long long high, long long& value);
+  void Fail(const FileItem& item, const char* expected);
+
+  const std::vector<FileItem>& items_;
+  std::size_t next_ = 0;
+  bool failed_ = false;
+  std::string problem_;
+};
+
+// The value of an integer item: an optional sign and decimal digits, blank text reading as
+// 0. false when the text is anything else or lies outside [low, high].
+bool ParseWholeItem(std::string_view text, long long low, long long high, long long& value);
+// The value of a real item in any decimal or exponent form ("1.5", ".5", "5.", "1E-05"),
+// blank text reading as 0; false when it is not a number or does not fit a float.
+bool ParseSingleItem(std::string_view text, float& value);
+
+// Every double quote of a text becomes an apostrophe, as text items cannot hold one.
+std::string ReplaceQuotes(std::string_view text);
+
+// Builds the text of records item by item: items joined by commas without blanks, each
+// record ended by CR LF. Keeps track of the longest record written.
+class RecordWriter {
+ public:
+  explicit RecordWriter(std::string& out) : out_(out) {}
+
+  void Text(std::string_view text);  // quoted, double quotes replaced by apostrophes
+  void Integer(long long value);
+  void Single(float value);
+  void Date(DateTime value);
+  template <std::size_t N>
+  void ClassIndex(const std::array<Flag, N>& flags) {
+    int index = -1;
+    for (std::size_t k = 0; k < N; ++k) {
+      if (flags[k] == kFlagSet) index = static_cast<int>(k);
+    }
+    Integer(index);
+  }
+  void WindMask(const WindFlags& flags);
+  void EndRecord();
+
+  std::size_t LongestRecord() const { return longest_; }
+
+ private:
+  void Separate();
+
+  std::string& out_;
+  std::size_t recordStart_ = 0;
+  bool firstItem_ = true;
+  std::size_t longest_ = 0;
+};
+
+}  // namespace aloftra

@@ -1,0 +1,53 @@
+// The few file operations a safe save needs, behind an interface so tests can fail any one of
+// them on purpose. Every call either does its whole job or reports a failure; a write that
+// stores fewer bytes than it was given is a failure.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace aloftra {
+
+// An open file created by CreateNew; only the file system that made it understands it.
+struct FileHandle {
+  int id = -1;
+};
+
+enum class CreateStatus { created, alreadyExists, failed };
+struct CreateResult {
+  CreateStatus status = CreateStatus::failed;
+  FileHandle file;
+};
+
+enum class Presence { absent, present, unknown };
+enum class LinkStatus { linked, unsupported, failed };
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // The whole content of a file, or nullopt when it cannot be read.
+  virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+  // unknown when the question cannot be answered (a folder that cannot be searched).
+  virtual Presence Exists(const std::string& path) = 0;
+
+  // Creates a new file for writing; alreadyExists when the name is taken (never replaces).
+  virtual CreateResult CreateNew(const std::string& path) = 0;
+  virtual bool Write(FileHandle file, std::string_view bytes) = 0;
+  // Flushes what was written to the disk.
+  virtual bool Sync(FileHandle file) = 0;
+  // Releases the handle whatever the outcome; false when the system reports a failure.
+  virtual bool Close(FileHandle file) = 0;
+
+  virtual bool Remove(const std::string& path) = 0;
+  // Moves a file to a new name, atomically replacing any file of that name.
+  virtual bool Rename(const std::string& from, const std::string& to) = 0;
+  // Gives an existing file a second name; unsupported when the folder's file system has no
+  // hard links (the caller then copies).
+  virtual LinkStatus HardLink(const std::string& existing, const std::string& newName) = 0;
+  // Flushes a folder's entries (new names, renames, removals) to the disk.
+  virtual bool SyncFolder(const std::string& folder) = 0;
+};
+
+}  // namespace aloftra
