@@ -1,0 +1,29 @@
+// The flying-days rule. The statistics walk the flights in ascending date order, so a flight
+// starts a new flying day exactly when no day has been counted yet or its day is later than
+// the last day counted. A day is the whole-day part of DATE, truncated toward zero, so every
+// flight of one calendar date shares a day whatever its time of day.
+#pragma once
+
+namespace aloftra {
+
+class FlyingDayCounter {
+ public:
+  // Whether the day is a new flying day; if so it becomes the last day counted. "Nothing
+  // counted yet" is its own state rather than day 0, so flights dated 1899-12-30 (day 0)
+  // are counted like any other day.
+  bool Count(long day) {
+    if (counted_ && day <= lastDay_) return false;
+    counted_ = true;
+    lastDay_ = day;
+    return true;
+  }
+
+  bool Counted() const { return counted_; }
+  long LastDay() const { return lastDay_; }
+
+ private:
+  bool counted_ = false;
+  long lastDay_ = 0;
+};
+
+}  // namespace aloftra
