@@ -1,0 +1,71 @@
+#include "cli/CliCommands.h"
+
+#include <ctime>
+
+#include "cli/LogbookJson.h"
+#include "core/DateTime.h"
+#include "core/LogbookFile.h"
+
+namespace aloftra {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: aloftra-cli dump LOGBOOK\n"
+    "       aloftra-cli resave IN OUT\n";
+
+// Loads path into book, or reports the program's messages and the reason on err.
+bool LoadOrReport(FileSystem& fs, const std::string& path, Logbook& book, std::ostream& err) {
+  LogbookReadResult result = OpenLogbook(fs, path, book);
+  if (result.ok()) return true;
+  for (const std::string& message : LoadFailureMessages(result, path))
+    err << message << '\n';
+  err << "aloftra-cli: " << result.detail << '\n';
+  return false;
+}
+
+int Dump(FileSystem& fs, const std::string& path, std::ostream& out, std::ostream& err) {
+  Logbook book;
+  if (!LoadOrReport(fs, path, book, err)) return kCliFileFailure;
+  WriteLogbookJson(out, book);
+  return out.good() ? kCliOk : kCliFileFailure;
+}
+
+int Resave(FileSystem& fs, const std::string& in, const std::string& out, DateTime now,
+           std::ostream& err) {
+  Logbook book;
+  if (!LoadOrReport(fs, in, book, err)) return kCliFileFailure;
+  WriteResult saved = SaveLogbook(fs, out, book, now);
+  if (saved.ok) return kCliOk;
+  err << CannotSaveMessage(out) << '\n' << "aloftra-cli: " << saved.detail << '\n';
+  return kCliFileFailure;
+}
+
+}  // namespace
+
+LogbookReadResult OpenLogbook(FileSystem& fs, const std::string& path, Logbook& book) {
+  book.ResetToNew();
+  book.doc.filePath = path;
+  book.doc.documentName = DocumentNameFromPath(path);
+  LogbookReadResult result = LoadLogbook(fs, path, book);
+  if (!result.ok()) book.ResetToNew();
+  return result;
+}
+
+int RunCli(const std::vector<std::string>& args, FileSystem& fs, DateTime now, std::ostream& out,
+           std::ostream& err) {
+  if (args.size() == 2 && args[0] == "dump") return Dump(fs, args[1], out, err);
+  if (args.size() == 3 && args[0] == "resave") return Resave(fs, args[1], args[2], now, err);
+  err << kUsage;
+  return kCliUsage;
+}
+
+DateTime LocalNow() {
+  std::time_t seconds = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  return MakeDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                      local.tm_min, local.tm_sec);
+}
+
+}  // namespace aloftra

@@ -1,0 +1,30 @@
+// The commands of aloftra-cli, kept out of main() so tests can run them.
+//   aloftra-cli dump LOGBOOK     prints the logbook as JSON
+//   aloftra-cli resave IN OUT    reads IN and saves it as version "1.3" to OUT
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "core/FileSystem.h"
+#include "core/Logbook.h"
+#include "core/LogbookReader.h"
+
+namespace aloftra {
+
+enum CliExit : int { kCliOk = 0, kCliFileFailure = 1, kCliUsage = 2 };
+
+// Opens a logbook the way File > Open does: a new logbook, the path and document name, the
+// load; after a failure the logbook is a new "Untitled" one again.
+LogbookReadResult OpenLogbook(FileSystem& fs, const std::string& path, Logbook& book);
+
+// Runs one command with its arguments (without the program name). Output goes to out, the
+// program's messages to err; returns the exit code.
+int RunCli(const std::vector<std::string>& args, FileSystem& fs, DateTime now, std::ostream& out,
+           std::ostream& err);
+
+// The local date and time of the machine's clock.
+DateTime LocalNow();
+
+}  // namespace aloftra
