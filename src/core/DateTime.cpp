@@ -22,7 +22,7 @@ int DaysInMonth(int year, int month) {
 }
 
 // Days from 1970-01-01 of a proleptic Gregorian date (valid for any year), and back.
-long DaysFromCivil(long year, long month, long day) {
+constexpr long DaysFromCivil(long year, long month, long day) {
   year -= month <= 2 ? 1 : 0;
   const long era = (year >= 0 ? year : year - 399) / 400;
   const long yearOfEra = year - era * 400;
@@ -43,7 +43,7 @@ void CivilFromDays(long days, CivilDateTime& out) {
   out.year = static_cast<int>(yearOfEra + era * 400 + (out.month <= 2 ? 1 : 0));
 }
 
-const long kEpochFromUnix = DaysFromCivil(1899, 12, 30);
+constexpr long kEpochFromUnix = DaysFromCivil(1899, 12, 30);
 
 std::string TwoDigits(int value) {
   std::string text = std::to_string(value);

@@ -58,8 +58,10 @@ std::optional<DateTime> ParseFileDate(std::string_view text);
 // Parses a typed date, time, or date with time. Accepts 5/5/01, 05/05/2001, 2001-05-05,
 // May 5, 2001, 5 May 2001, May 5 2001, a date followed by a time, and a time alone
 // (13:30, 1:30 PM, 1:30pm, 1 PM; a time alone has day 0). Two-digit years 00-29 are 20xx,
-// 30-99 19xx. A date given without its year takes defaultYear, or is refused when that is
-// 0. Out-of-range parts are refused, never rolled over; the whole text must be consumed.
+// 30-99 19xx; three and four digits are the year itself (100 to 9999). A date given without
+// its year (5/5, May 5) takes defaultYear, or is refused when that is 0. With AM or PM the
+// hour runs from 1 to 12 (12 AM is midnight; 0:30 AM is refused), without it from 0 to 23.
+// Out-of-range parts are refused, never rolled over; the whole text must be consumed.
 std::optional<DateTime> ParseDateTime(std::string_view text, int defaultYear = 0);
 
 }  // namespace aloftra
