@@ -70,7 +70,9 @@ DrawList::Group& DrawList::GroupNamed(std::string_view name) {
 }
 
 void DrawList::Replace(std::string_view group, std::vector<DrawItem> items) {
-  GroupNamed(group).items = std::move(items);
+  Group& target = GroupNamed(group);
+  if (target.items == items) return;
+  target.items = std::move(items);
   ++revision_;
 }
 

@@ -35,6 +35,8 @@ struct DrawItem {
   static DrawItem Pie(double cx, double cy, double radius, double startAngle, double endAngle,
                       Color color, Color fillColor);
   static DrawItem Text(double x, double y, std::string text, Color color, Font font = {});
+
+  bool operator==(const DrawItem&) const = default;
 };
 
 class DrawList {
@@ -44,7 +46,8 @@ class DrawList {
     std::vector<DrawItem> items;
   };
 
-  // Replaces what a group holds (creating it at the end of the painting order if new).
+  // Replaces what a group holds (creating it at the end of the painting order if new). The
+  // same picture drawn again is no change, so a repaint that redraws never asks for another.
   void Replace(std::string_view group, std::vector<DrawItem> items);
   // Adds to a group.
   void Add(std::string_view group, DrawItem item);

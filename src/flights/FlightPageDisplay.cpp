@@ -1,0 +1,427 @@
+// Showing a flight entry, starting a new one, browsing in the current order, and what the
+// page's own check boxes, option buttons and name lists do.
+#include <algorithm>
+
+#include "core/DateTime.h"
+#include "core/Numbers.h"
+#include "flights/frmAloftra.h"
+#include "shell/App.h"
+#include "units/ConvertUnit.h"
+#include "views/FilterTest.h"
+
+namespace aloftra {
+
+namespace {
+
+constexpr const char* kSaveEntryQuestion = "Do you want to save the changes to the current entry?";
+constexpr Color kDisplayOnlyGrey = Rgb(220, 220, 220);
+
+// The text of a stored number as the conversion routines read it.
+std::string StoredText(double value) { return FormatSingleItem(static_cast<float>(value)); }
+
+std::string DisplayValue(double stored, UnitKind kind, bool isSigned, const UnitFlags& flags) {
+  return ConvertUnit(StoredText(stored), kind, UnitDirection::kForDisplay, isSigned, flags);
+}
+
+}  // namespace
+
+void frmAloftra::Form_Load() { app_.StartUp(); }
+
+void frmAloftra::ShowMessage(const std::string& text) { app_.GetPlatform().Message(text); }
+
+int frmAloftra::TodayYear() { return SplitDateTime(app_.GetPlatform().Now()).year; }
+
+void frmAloftra::ResetForNewLogbook() {
+  ClearNameLists();
+  ShowSortStatus();
+  ShowFilterStatus();
+  State = EditState::kClean;
+  ShowBlankEntry(false);
+}
+
+void frmAloftra::ShowLoadedLogbook() {
+  FillNameLists();
+  AloftraDisplayEntry();
+}
+
+void frmAloftra::ClearNameLists() {
+  EditState saved = State;
+  State = EditState::kFilling;
+  GliderName.Clear();
+  SiteName.Clear();
+  State = saved;
+}
+
+void frmAloftra::FillNameLists() {
+  ClearNameLists();
+  const Logbook& book = app_.Book();
+  for (const GliderRecord& glider : book.gliders) {
+    if (!glider.IsFree()) GliderName.AddItem(glider.GLIDER_NAME);
+  }
+  for (const SiteRecord& site : book.sites) {
+    if (!site.IsFree()) SiteName.AddItem(site.SITE_NAME);
+  }
+}
+
+void frmAloftra::ApplyUnitLabels() {
+  const UnitFlags& flags = app_.Book().UNIT_FLAGS;
+  for (aloftra::Label* label : {&Speed1, &Speed2}) {
+    label->SetCaption(UnitCaption(UnitKind::kSpeed, flags));
+  }
+  for (aloftra::Label* label : {&Alt1, &Alt2, &Alt3, &Alt4}) {
+    label->SetCaption(UnitCaption(UnitKind::kAltitude, flags));
+  }
+  for (aloftra::Label* label : {&Rate1, &Rate2}) {
+    label->SetCaption(UnitCaption(UnitKind::kClimbRate, flags));
+  }
+  Dist1.SetCaption(UnitCaption(UnitKind::kDistance, flags));
+}
+
+void frmAloftra::ApplyColorMode() {
+  Color back = app_.Book().doc.COLOR_MODE != 0 ? kDisplayOnlyGrey : kWhite;
+  FlightNo.SetBackColor(back);
+  SiteLocation.SetBackColor(back);
+}
+
+void frmAloftra::ShowSortStatus() {
+  static const char* const kKeyCaptions[kSortKeys] = {"Date", "Airtime", "Max MSL",
+                                                      "Over Launch", "Distance"};
+  int key = std::clamp(app_.Book().doc.SortKey, 0, kSortKeys - 1);
+  SortStatus2.SetCaption(kKeyCaptions[key]);
+  SortStatus2.SetForeColor(key == kSortDate ? kBlack : kRed);
+}
+
+void frmAloftra::ShowFilterStatus() {
+  bool on = app_.Filter().On();
+  FilterStatus2.SetCaption(on ? "On" : "Off");
+  FilterStatus2.SetForeColor(on ? kRed : kBlack);
+}
+
+void frmAloftra::RefreshFlightNumber() {
+  if (State != EditState::kClean) return;
+  const FlightRecord* flight = app_.Book().CurrentFlight();
+  if (flight == nullptr) return;
+  FlightNo.SetText(flight->FLIGHT_NO >= 1 ? std::to_string(flight->FLIGHT_NO) : "");
+}
+
+bool frmAloftra::CanStartMultiFlightEntry() {
+  Platform& platform = app_.GetPlatform();
+  if (app_.Book().CurrentFlight() == nullptr) {
+    platform.MsgBox("There are no Aloftra entries to copy.", MsgBoxButtons::kOk,
+                    MsgBoxIcon::kNone, "Multi-Flight Entry");
+    return false;
+  }
+  if (State != EditState::kClean) {
+    platform.MsgBox("Multi-Flight entries cannot be made while editing.", MsgBoxButtons::kOk,
+                    MsgBoxIcon::kNone, "Multi-Flight Entry");
+    return false;
+  }
+  return true;
+}
+
+void frmAloftra::AloftraDisplayEntry() {
+  Logbook& book = app_.Book();
+  int position = book.doc.CurrentPosition;
+  if (position < 0 || position > book.LastPosition()) return;
+  const FlightRecord* stored = book.flights.Live(book.FlightAtPosition(position));
+  if (stored == nullptr) return;
+  const FlightRecord flight = *stored;
+  const UnitFlags& flags = book.UNIT_FLAGS;
+
+  const FilterSettings& filter = app_.Filter();
+  if (!filter.On()) {
+    EntryIndex.SetCaption(std::to_string(position + 1) + " of " +
+                          std::to_string(book.LastPosition() + 1));
+  } else {
+    EntryIndex.SetCaption(std::to_string(PassPosition) + " of " +
+                          std::to_string(filter.PassCount));
+  }
+
+  State = EditState::kFilling;
+  FlightDate.SetText(FormatGeneralDate(flight.DATE));
+  TimeOfDay.SetText(FormatGeneralDate(flight.DATE));
+  FlightDate_LostFocus();
+  TimeOfDay_LostFocus();
+
+  NonFlying.SetChecked(flight.NON_FLYING != 0);
+  Highlight.SetChecked(flight.HIGHLIGHT != 0);
+  Remarks.SetText(flight.REMARKS);
+  bool nonFlying = flight.NON_FLYING == kFlagSet;
+  if (nonFlying != RemarksExpanded) {
+    RemarksExpanded = nonFlying;
+    RemarksWindowState();
+  }
+
+  FlightNo.SetText(flight.FLIGHT_NO >= 1 ? std::to_string(flight.FLIGHT_NO) : "");
+  AirTime.SetText(std::to_string(flight.AIRTIME));
+  AirTime_LostFocus();
+
+  ShowGliderOf(flight);
+  ShowSiteOf(flight);
+
+  Distance.SetText(flight.XC_DISTANCE == 0
+                       ? ""
+                       : DisplayValue(flight.XC_DISTANCE, UnitKind::kDistance, false, flags));
+  BaseWind.SetText(DisplayValue(flight.BASE_WIND, UnitKind::kSpeed, false, flags));
+  PeakWind.SetText(DisplayValue(flight.PEAK_WIND, UnitKind::kSpeed, false, flags));
+  MaxLift.SetText(DisplayValue(flight.MAX_LIFT, UnitKind::kClimbRate, false, flags));
+  MaxSink.SetText(DisplayValue(flight.MAX_SINK, UnitKind::kClimbRate, false, flags));
+  LaunchMSL.SetText(DisplayValue(flight.LAUNCH_MSL, UnitKind::kAltitude, true, flags));
+  LandingMSL.SetText(DisplayValue(flight.LANDING_MSL, UnitKind::kAltitude, true, flags));
+  MaxMSL.SetText(DisplayValue(flight.MAX_MSL, UnitKind::kAltitude, true, flags));
+  OverLaunch.SetText(DisplayValue(flight.OVER_LAUNCH, UnitKind::kAltitude, false, flags));
+
+  TurbulenceLevel = flight.TURBULENCE;
+  RefreshTurbulenceScale();
+  XC_Details.SetEnabled(true);
+  // A non-flying entry's rose lies hidden under the enlarged remarks box.
+  if (flight.NON_FLYING == 0) {
+    RoseFlags = flight.WIND_FLAGS;
+    DrawRose();
+  }
+  AloftraColor(false);
+  State = EditState::kClean;
+}
+
+void frmAloftra::ShowGliderOf(const FlightRecord& flight) {
+  const GliderRecord* glider = app_.Book().gliders.Live(flight.GLIDER_INDEX);
+  GliderName.SetListIndex(glider ? GliderName.FindItem(glider->GLIDER_NAME) : -1);
+  if (flight.SOLO != 0) {
+    Places[0].SetValue(true);
+  } else if (flight.TANDEM != 0) {
+    Places[1].SetValue(true);
+  } else {
+    Places[0].SetValue(false);
+    Places[1].SetValue(false);
+  }
+  if (glider == nullptr) {
+    GliderType.SetCaption("");
+  } else {
+    GliderType.SetCaption(glider->HANG_GLIDER != 0 ? "Hang Glider" : "Paraglider");
+  }
+}
+
+void frmAloftra::ShowSiteOf(const FlightRecord& flight) {
+  const SiteRecord* site = app_.Book().sites.Live(flight.SITE_INDEX);
+  SiteName.SetListIndex(site ? SiteName.FindItem(site->SITE_NAME) : -1);
+  SiteLocation.SetText(site ? site->LOCATION : "");
+}
+
+void frmAloftra::ShowBlankEntry(bool withTodaysDate) {
+  RemarksExpanded = false;
+  RemarksWindowState();
+  State = EditState::kFilling;
+  app_.FilterOff();
+
+  for (TextBox* box : {&FlightDate, &TimeOfDay, &FlightNo, &AirTime}) box->SetText("");
+  GliderName.SetListIndex(-1);
+  Places[0].SetValue(true);
+  GliderType.SetCaption("");
+  SiteName.SetListIndex(-1);
+  SiteLocation.SetText("");
+  Distance.SetText("");
+  NonFlying.SetChecked(false);
+  Highlight.SetChecked(false);
+  for (TextBox* box : {&BaseWind, &PeakWind, &MaxLift, &MaxSink, &LaunchMSL, &LandingMSL,
+                       &MaxMSL, &OverLaunch, &Remarks}) {
+    box->SetText("");
+  }
+  XC_Details.SetEnabled(false);
+
+  TurbulenceLevel = 0;
+  RefreshTurbulenceScale();
+  RoseFlags = {};
+  DrawRose();
+  EntryIndex.SetCaption("- New Entry -");
+  if (withTodaysDate) {
+    FlightDate.SetText(FormatLongDate(static_cast<double>(DayPart(app_.GetPlatform().Now()))));
+    SetFocus(FlightDate);
+  }
+  State = EditState::kNew;
+  AloftraColor(true);
+}
+
+void frmAloftra::NewEntry_Click() {
+  if (State == EditState::kModified &&
+      app_.GetPlatform().MsgBox(kSaveEntryQuestion, MsgBoxButtons::kYesNo, MsgBoxIcon::kNone,
+                                "Save Changes") == MsgBoxAnswer::kYes) {
+    Enter_Click();
+  }
+  ShowBlankEntry(true);
+}
+
+void frmAloftra::ViewEntry_Click(int Index) {
+  Logbook& book = app_.Book();
+  const int start = book.doc.CurrentPosition;
+  if (State != EditState::kClean &&
+      app_.GetPlatform().MsgBox(kSaveEntryQuestion, MsgBoxButtons::kYesNo, MsgBoxIcon::kNone,
+                                "Save Changes") == MsgBoxAnswer::kYes) {
+    Enter_Click();
+  }
+
+  int& current = book.doc.CurrentPosition;
+  const int last = book.LastPosition();
+  const int passCount = app_.Filter().PassCount;
+  auto fails = [this] {
+    bool pass = false;
+    FilterCheck(pass);
+    return !pass;
+  };
+  switch (Index) {
+    case 0:
+      PassPosition = 1;
+      current = 0;
+      while (current <= last && fails()) ++current;
+      break;
+    case 1:
+      current -= 1;
+      PassPosition = static_cast<std::int16_t>(std::max(1, PassPosition - 1));
+      while (current >= 0 && fails()) --current;
+      break;
+    case 2:
+      current += 1;
+      PassPosition = static_cast<std::int16_t>(std::min<int>(passCount, PassPosition + 1));
+      while (current <= last && fails()) ++current;
+      break;
+    case 3:
+      current = last;
+      PassPosition = static_cast<std::int16_t>(passCount);
+      while (current >= 0 && fails()) --current;
+      break;
+    default:
+      return;
+  }
+
+  if (current < 0 || current > last) {
+    current = start;
+    app_.GetPlatform().Beep();
+    return;
+  }
+  // First or Last landing on the flight already shown: a beep, and the stored flight shown
+  // again, which discards any unsaved edits.
+  if ((Index == 0 || Index == 3) && current == start) app_.GetPlatform().Beep();
+  AloftraDisplayEntry();
+}
+
+void frmAloftra::FilterCheck(bool& pass) {
+  const Logbook& book = app_.Book();
+  int index = book.FlightAtPosition(book.doc.CurrentPosition);
+  pass = index >= 0 && FlightPassesFilter(book, app_.Filter(), index);
+}
+
+void frmAloftra::AloftraColor(bool changed) {
+  Color color = changed ? kRed : kBlack;
+  for (Control* field : std::initializer_list<Control*>{
+           &FlightDate, &TimeOfDay, &AirTime, &GliderName, &SiteName, &Distance, &BaseWind,
+           &PeakWind, &MaxLift, &MaxSink, &LaunchMSL, &LandingMSL, &MaxMSL, &OverLaunch,
+           &Remarks}) {
+    field->SetForeColor(color);
+  }
+}
+
+void frmAloftra::SetEntryBackColor(Color color) {
+  for (Control* field : std::initializer_list<Control*>{
+           &FlightDate, &TimeOfDay, &AirTime, &GliderName, &SiteName, &Distance, &BaseWind,
+           &PeakWind, &MaxLift, &MaxSink, &LaunchMSL, &LandingMSL, &MaxMSL, &OverLaunch,
+           &Remarks}) {
+    field->SetBackColor(color);
+  }
+}
+
+void frmAloftra::MarkModified() {
+  if (State != EditState::kClean) return;
+  State = EditState::kModified;
+  AloftraColor(true);
+}
+
+void frmAloftra::Highlight_Click() {
+  SetEntryBackColor(Highlight.Checked() ? kPaleYellow : kWhite);
+  MarkModified();
+}
+
+void frmAloftra::NonFlying_Click() {
+  RemarksExpanded = NonFlying.Checked();
+  RemarksRestore.SetEnabled(!RemarksExpanded);
+  RemarksWindowState();
+  MarkModified();
+}
+
+void frmAloftra::Places_Click(int Index) {
+  (void)Index;
+  MarkModified();
+}
+
+void frmAloftra::GliderName_Click() {
+  if (State == EditState::kFilling || GliderName.Text().empty()) return;
+  MarkModified();
+  const Logbook& book = app_.Book();
+  for (const GliderRecord& glider : book.gliders) {
+    if (glider.IsFree() || glider.GLIDER_NAME != GliderName.Text()) continue;
+    if (glider.SOLO != 0) Places[0].SetValue(true);
+    if (glider.TANDEM != 0) Places[1].SetValue(true);
+    GliderType.SetCaption(glider.HANG_GLIDER != 0 ? "Hang Glider" : "Paraglider");
+    return;
+  }
+}
+
+void frmAloftra::SiteName_Click() {
+  if (State == EditState::kFilling || SiteName.Text().empty()) return;
+  MarkModified();
+  const Logbook& book = app_.Book();
+  for (const SiteRecord& site : book.sites) {
+    if (site.IsFree() || site.SITE_NAME != SiteName.Text()) continue;
+    SiteLocation.SetText(site.LOCATION);
+    LaunchMSL.SetText(DisplayValue(site.LAUNCH_MSL, UnitKind::kAltitude, true, book.UNIT_FLAGS));
+    LandingMSL.SetText(
+        DisplayValue(site.LANDING_MSL, UnitKind::kAltitude, true, book.UNIT_FLAGS));
+    RoseFlags = site.WIND_FLAGS;
+    DrawRose();
+    return;
+  }
+}
+
+void frmAloftra::RemarksExpand_Click() {
+  RemarksExpanded = true;
+  RemarksWindowState();
+}
+
+void frmAloftra::RemarksRestore_Click() {
+  RemarksExpanded = false;
+  RemarksWindowState();
+}
+
+void frmAloftra::RemarksWindowState() {
+  bool show = !RemarksExpanded;
+  for (Control* control : std::initializer_list<Control*>{
+           &Label[0], &Label[1], &Label[2], &Label[3], &Label[4], &Speed1, &Dist1, &FlightNo,
+           &AirTime, &BaseWind, &PeakWind, &Distance, &AltitudeFrame, &GliderFrame, &SiteFrame,
+           &CrossCountryFrame, &RoseOutline, &VarioMax}) {
+    control->SetVisible(show);
+  }
+  Lines.ForEach([show](LineControl& line) { line.SetVisible(show); });
+  if (RemarksExpanded) {
+    Remarks.Move(90, 1320, 7455, 3840);
+    RemarksLabel.Move(90, 1080);
+  } else {
+    Remarks.Move(3210, 4680, 4335, 910);
+    RemarksLabel.Move(3210, 4440);
+    // The over-range marker was shown with the rest; the lift bar knows whether it belongs.
+    EditState saved = State;
+    State = EditState::kFilling;
+    DrawVarioBar(true);
+    State = saved;
+  }
+  RemarksRestore.SetVisible(RemarksExpanded);
+}
+
+void frmAloftra::XC_Details_Click() {
+  if (Form* dialog = app_.DialogNamed("frmCrossCountry")) app_.OpenDialogOver(*dialog, *this);
+}
+
+void frmAloftra::StatusLabelMouseUp(int button, int menuItem) {
+  if (button != kRightButton) return;
+  app_.SetCurrentPage(*this);
+  app_.OptionsCommand(menuItem);
+}
+
+}  // namespace aloftra

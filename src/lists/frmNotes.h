@@ -1,0 +1,13 @@
+// The notes page: free-form notes under unique topics.
+#pragma once
+
+#include "shell/Page.h"
+
+namespace aloftra {
+
+class frmNotes : public Page {
+ public:
+  explicit frmNotes(App& app) : Page(app, PageId::kNotes, "frmNotes") {}
+};
+
+}  // namespace aloftra

@@ -1,0 +1,178 @@
+#include "shell/Page.h"
+
+#include <array>
+
+#include "shell/App.h"
+
+namespace aloftra {
+
+namespace {
+
+struct PageButtonSpec {
+  PageId page;
+  const char* caption;
+  int left;
+};
+
+constexpr std::array<PageButtonSpec, kPageCount> kPageButtons = {{
+    {PageId::kAloftra, "Aloftra", 90},
+    {PageId::kSiteList, "Site List", 1170},
+    {PageId::kGliders, "Gliders", 2220},
+    {PageId::kPilotInfo, "Pilot Info", 3270},
+    {PageId::kSummary, "Summary", 4350},
+    {PageId::kGraphs, "Graphs", 5430},
+    {PageId::kNotes, "Notes", 6480},
+}};
+
+constexpr int kPageButtonTop = 150;
+constexpr int kPageButtonWidth = 990;
+constexpr int kPageButtonHeight = 330;
+
+}  // namespace
+
+Page::Page(App& app, PageId id, std::string name)
+    : Form(std::move(name)),
+      GotoAloftra(*this, "GotoAloftra"),
+      GotoSiteList(*this, "GotoSiteList"),
+      GotoGliders(*this, "GotoGliders"),
+      GotoPilotInfo(*this, "GotoPilotInfo"),
+      GotoSummary(*this, "GotoSummary"),
+      GotoGraphs(*this, "GotoGraphs"),
+      GotoNotes(*this, "GotoNotes"),
+      FileMenu(AddMenu("FileMenu", "File")),
+      SearchMenu(AddMenu("SearchMenu", "Search")),
+      OptionsMenu(AddMenu("OptionsMenu", "Options")),
+      HelpMenu(AddMenu("HelpMenu", "Help")),
+      app_(app),
+      id_(id) {
+  Resize(kPageWidth, kPageHeight);
+  BuildPageButtons();
+  BuildMenus();
+  onUnload = [this](int& cancel) { Form_Unload(cancel); };
+}
+
+CommandButton& Page::PageButton(PageId page) {
+  switch (page) {
+    case PageId::kAloftra: return GotoAloftra;
+    case PageId::kSiteList: return GotoSiteList;
+    case PageId::kGliders: return GotoGliders;
+    case PageId::kPilotInfo: return GotoPilotInfo;
+    case PageId::kSummary: return GotoSummary;
+    case PageId::kGraphs: return GotoGraphs;
+    case PageId::kNotes: return GotoNotes;
+  }
+  return GotoAloftra;
+}
+
+void Page::BuildPageButtons() {
+  for (const PageButtonSpec& spec : kPageButtons) {
+    CommandButton& button = PageButton(spec.page);
+    button.SetCaption(spec.caption);
+    button.Move(spec.left, kPageButtonTop, kPageButtonWidth, kPageButtonHeight);
+    if (spec.page == id_) {
+      // The page's own button is marked and does nothing.
+      button.SetBackColor(kPaleYellow);
+    } else {
+      PageId target = spec.page;
+      button.onClick = [this, target] { GotoPage(target); };
+    }
+  }
+}
+
+void Page::BuildMenus() {
+  for (const char* caption : {"New...", "Open...", "Save", "Save As...", "-", "Import Data...",
+                              "Export Data...", "-", "Print...", "-", "Exit"}) {
+    FileMenu.AddItem(caption);
+  }
+  // Common desktop short-cuts for the document commands.
+  FileMenu.Item(kFileNew).shortcut = "Ctrl+N";
+  FileMenu.Item(kFileOpen).shortcut = "Ctrl+O";
+  FileMenu.Item(kFileSave).shortcut = "Ctrl+S";
+  FileMenu.Item(kFilePrint).shortcut = "Ctrl+P";
+
+  bool shortListView = id_ == PageId::kNotes || id_ == PageId::kGraphs || id_ == PageId::kSummary;
+  SearchMenu.AddItem("Find...");
+  SearchMenu.AddItem("Find Next", "F3");
+  SearchMenu.AddItem("-");
+  SearchMenu.AddItem(shortListView ? "List View" : "List View...", "F4");
+  SearchMenu.AddItem("-");
+  SearchMenu.AddItem("Go to Flight No...");
+
+  OptionsMenu.AddItem("Sort...");
+  OptionsMenu.AddItem("Filter...");
+  OptionsMenu.AddItem("Vario Display...");
+  OptionsMenu.AddItem("-");
+  OptionsMenu.AddItem("Units of Measure...");
+  OptionsMenu.AddItem("-");
+  OptionsMenu.AddItem("Multi-Flight Entry...", "F2");
+
+  HelpMenu.AddItem("Help Contents", id_ == PageId::kAloftra ? "F1" : "");
+  HelpMenu.AddItem("-");
+  HelpMenu.AddItem("About Aloftra");
+
+  DisableMenuItemsOfThisPage();
+
+  FileMenu.onClick = [this](int index) { FileMenu_Click(index); };
+  SearchMenu.onClick = [this](int index) { SearchMenu_Click(index); };
+  OptionsMenu.onClick = [this](int index) { OptionsMenu_Click(index); };
+  HelpMenu.onClick = [this](int index) { HelpMenu_Click(index); };
+}
+
+void Page::DisableMenuItemsOfThisPage() {
+  auto disable = [](Menu& menu, std::initializer_list<int> items) {
+    for (int item : items) menu.Item(item).enabled = false;
+  };
+  switch (id_) {
+    case PageId::kAloftra:
+      break;
+    case PageId::kSiteList:
+    case PageId::kGliders:
+    case PageId::kSummary:
+      disable(SearchMenu, {kSearchFind, kSearchFindNext, kSearchGoTo});
+      disable(OptionsMenu, {kOptionsSort, kOptionsFilter, kOptionsVario, kOptionsMultiFlight});
+      if (id_ == PageId::kSummary) disable(SearchMenu, {kSearchListView});
+      break;
+    case PageId::kGraphs:
+      disable(SearchMenu, {kSearchFind, kSearchFindNext, kSearchListView, kSearchGoTo});
+      disable(OptionsMenu, {kOptionsSort, kOptionsVario, kOptionsUnits, kOptionsMultiFlight});
+      break;
+    case PageId::kPilotInfo:
+    case PageId::kNotes:
+      disable(SearchMenu, {kSearchFind, kSearchFindNext, kSearchListView, kSearchGoTo});
+      disable(OptionsMenu, {kOptionsSort, kOptionsFilter, kOptionsVario, kOptionsUnits,
+                            kOptionsMultiFlight});
+      break;
+  }
+  // Save needs a file path; a new logbook has none.
+  FileMenu.Item(kFileSave).enabled = false;
+}
+
+void Page::GotoPage(PageId target) { app_.SwitchPage(*this, app_.PageById(target)); }
+
+void Page::FileMenu_Click(int index) {
+  app_.SetCurrentPage(*this);
+  app_.FileCommand(index);
+}
+
+void Page::SearchMenu_Click(int index) {
+  app_.SetCurrentPage(*this);
+  app_.SearchCommand(index);
+}
+
+void Page::OptionsMenu_Click(int index) {
+  app_.SetCurrentPage(*this);
+  app_.OptionsCommand(index);
+}
+
+void Page::HelpMenu_Click(int index) {
+  app_.SetCurrentPage(*this);
+  app_.HelpCommand(index);
+}
+
+void Page::Form_Unload(int& cancel) {
+  cancel = 1;
+  app_.SetCurrentPage(*this);
+  app_.FileCommand(kFileExit);
+}
+
+}  // namespace aloftra

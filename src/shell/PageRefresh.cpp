@@ -1,0 +1,24 @@
+// The routines that change what several pages show at once: the statistics, the unit
+// labels, the colour mode and the filter status.
+#include "flights/frmAloftra.h"
+#include "shell/App.h"
+#include "stats/StatisticsEngine.h"
+
+namespace aloftra {
+
+void App::RecomputeStatistics() {
+  if (!ComputeStatistics(logbook_, platform_.Now())) return;
+  Aloftra().RefreshFlightNumber();
+}
+
+void App::ApplyUnitLabels() { Aloftra().ApplyUnitLabels(); }
+
+void App::ApplyColorMode() { Aloftra().ApplyColorMode(); }
+
+void App::FilterOff() {
+  filter_.SetPassAll();
+  Aloftra().PassPosition = 0;
+  Aloftra().ShowFilterStatus();
+}
+
+}  // namespace aloftra

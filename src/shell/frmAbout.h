@@ -1,0 +1,32 @@
+// The about box: title, version, description, a picture, and the buttons to visit the web
+// site or close.
+#pragma once
+
+#include "form/CommandButton.h"
+#include "form/Label.h"
+#include "form/Shape.h"
+#include "shell/Dialog.h"
+
+namespace aloftra {
+
+// The product's web page, opened by "Web Site".
+inline constexpr const char* kProductWebAddress = "https://aloftra.example.org/";
+inline constexpr const char* kProgramVersion = "1.3c";
+
+class frmAbout : public Dialog {
+ public:
+  explicit frmAbout(App& app);
+
+  Label lblTitle;
+  Label lblVersion;
+  Label lblDescription;
+  Label lblDisclaimer;
+  Image Image1;
+  CommandButton WebSite;
+  CommandButton Close;
+
+  void WebSite_Click();
+  void Close_Click();
+};
+
+}  // namespace aloftra

@@ -1,0 +1,13 @@
+// The graphs page: flights and airtime per day of a year.
+#pragma once
+
+#include "shell/Page.h"
+
+namespace aloftra {
+
+class frmGraphs : public Page {
+ public:
+  explicit frmGraphs(App& app) : Page(app, PageId::kGraphs, "frmGraphs") {}
+};
+
+}  // namespace aloftra

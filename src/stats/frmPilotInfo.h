@@ -1,0 +1,13 @@
+// The pilot page: the pilot's data, ratings and awards.
+#pragma once
+
+#include "shell/Page.h"
+
+namespace aloftra {
+
+class frmPilotInfo : public Page {
+ public:
+  explicit frmPilotInfo(App& app) : Page(app, PageId::kPilotInfo, "frmPilotInfo") {}
+};
+
+}  // namespace aloftra

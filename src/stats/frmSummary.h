@@ -1,0 +1,13 @@
+// The summary page: hang-gliding and paragliding experience side by side.
+#pragma once
+
+#include "shell/Page.h"
+
+namespace aloftra {
+
+class frmSummary : public Page {
+ public:
+  explicit frmSummary(App& app) : Page(app, PageId::kSummary, "frmSummary") {}
+};
+
+}  // namespace aloftra
