@@ -1,0 +1,166 @@
+#include "qt/FormWindow.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <algorithm>
+#include <cmath>
+
+#include "form/Frame.h"
+#include "qt/FormCanvas.h"
+#include "qt/MenuBarView.h"
+#include "qt/QtConvert.h"
+
+namespace aloftra::qt {
+
+namespace {
+
+Qt::WindowFlags FlagsFor(WindowKind kind) {
+  Qt::WindowFlags common = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (kind == WindowKind::kDialog) return Qt::Dialog | common;
+  return Qt::Window | common | Qt::WindowMinimizeButtonHint;
+}
+
+int FrameDepth(const Control& control) {
+  int depth = 0;
+  for (const Frame* frame = control.Container(); frame != nullptr; frame = frame->Container()) {
+    ++depth;
+  }
+  return depth;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(Form& form, WindowKind kind, Dispatcher& dispatcher)
+    : QMainWindow(nullptr, FlagsFor(kind)),
+      form_(form),
+      kind_(kind),
+      dispatcher_(dispatcher),
+      canvas_(new FormCanvas(form, dispatcher, this)) {
+  setObjectName(ToQString(form.Name()));
+  setCentralWidget(canvas_);
+  canvas_->setFont(DefaultFormFont());
+  if (!form.Menus().empty()) {
+    menuBarView_ = new MenuBarView(form, menuBar(), dispatcher);
+  }
+  // The window is as large as the form's inside and its menu bar, no larger.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  BuildViews();
+}
+
+FormWindow::~FormWindow() = default;
+
+void FormWindow::BuildViews() {
+  for (Control* control : form_.Controls()) {
+    std::unique_ptr<ControlView> view = MakeControlView(*control, canvas_, dispatcher_);
+    if (view) views_.push_back(std::move(view));
+  }
+  PutFramesUnderneath();
+  SetTabOrder();
+}
+
+void FormWindow::PutFramesUnderneath() {
+  std::vector<ControlView*> frames;
+  for (const auto& view : views_) {
+    if (view->GetControl().Kind() == ControlKind::kFrame) frames.push_back(view.get());
+  }
+  // Lowering the innermost frames first leaves the outermost at the bottom.
+  std::stable_sort(frames.begin(), frames.end(), [](ControlView* a, ControlView* b) {
+    return FrameDepth(a->GetControl()) > FrameDepth(b->GetControl());
+  });
+  for (ControlView* frame : frames)
+    frame->Widget()->lower();
+}
+
+void FormWindow::SetTabOrder() {
+  std::vector<ControlView*> order;
+  for (const auto& view : views_) {
+    if (view->GetControl().Focusable()) order.push_back(view.get());
+  }
+  std::stable_sort(order.begin(), order.end(), [](ControlView* a, ControlView* b) {
+    return a->GetControl().TabIndex() < b->GetControl().TabIndex();
+  });
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
+  }
+}
+
+void FormWindow::Sync() {
+  QString caption = ToQString(form_.Caption());
+  if (windowTitle() != caption) setWindowTitle(caption);
+  if (isEnabled() != form_.Enabled()) setEnabled(form_.Enabled());
+  SyncWindowGeometry();
+  for (const auto& view : views_)
+    view->Sync();
+  if (menuBarView_ != nullptr) menuBarView_->Sync();
+}
+
+void FormWindow::SyncWindowGeometry() {
+  const Rect& geometry = form_.Geometry();
+  if (appliedGeometry_ && *appliedGeometry_ == geometry) return;
+  if (!appliedGeometry_ || appliedGeometry_->width != geometry.width ||
+      appliedGeometry_->height != geometry.height) {
+    canvas_->setFixedSize(ToPixels(geometry.width), ToPixels(geometry.height));
+  }
+  if (!appliedGeometry_ || appliedGeometry_->left != geometry.left ||
+      appliedGeometry_->top != geometry.top) {
+    move(ToPixels(geometry.left), ToPixels(geometry.top));
+  }
+  appliedGeometry_ = geometry;
+}
+
+void FormWindow::SyncFocus() {
+  Control* active = form_.ActiveControl();
+  if (active == nullptr) return;
+  for (const auto& view : views_) {
+    if (&view->GetControl() != active) continue;
+    if (view->Owns(focusWidget())) return;
+    if (view->Widget()->isVisible() && view->Widget()->isEnabled()) {
+      view->Widget()->setFocus(Qt::OtherFocusReason);
+    }
+    return;
+  }
+}
+
+void FormWindow::RepaintIfChanged() {
+  canvas_->RepaintIfChanged();
+}
+
+ControlView* FormWindow::ViewOf(const QWidget* widget) const {
+  if (widget == nullptr) return nullptr;
+  for (const auto& view : views_) {
+    if (view->Owns(widget)) return view.get();
+  }
+  return nullptr;
+}
+
+QWidget* FormWindow::WidgetOf(const Control& control) const {
+  for (const auto& view : views_) {
+    if (&view->GetControl() == &control) return view->Widget();
+  }
+  return nullptr;
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  // The form decides: a page turns the close into File > Exit, and a form that stays loaded
+  // keeps its window. The windows follow the forms once the call returns.
+  event->ignore();
+  if (dispatcher_.Syncing()) return;
+  Form& form = form_;
+  dispatcher_.Dispatch([&form] { form.Unload(); });
+}
+
+void FormWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (dispatcher_.Syncing() || !isVisible()) return;
+  int left = static_cast<int>(std::lround(ToTwips(x())));
+  int top = static_cast<int>(std::lround(ToTwips(y())));
+  form_.Move(left, top);
+  if (appliedGeometry_) {
+    appliedGeometry_->left = left;
+    appliedGeometry_->top = top;
+  }
+}
+
+}  // namespace aloftra::qt

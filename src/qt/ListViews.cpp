@@ -1,0 +1,95 @@
+#include "qt/ListViews.h"
+
+#include <QLineEdit>
+
+#include "qt/QtConvert.h"
+
+namespace aloftra::qt {
+
+QStringList EntriesOf(const ListControl& list) {
+  QStringList entries;
+  entries.reserve(list.ListCount());
+  for (int i = 0; i < list.ListCount(); ++i)
+    entries.push_back(ToQString(list.List(i)));
+  return entries;
+}
+
+ComboBoxView::ComboBoxView(ComboBox& combo, QWidget* canvas, Dispatcher& dispatcher)
+    : ControlView(combo, new QComboBox(canvas), dispatcher),
+      combo_(combo),
+      widget_(static_cast<QComboBox*>(Widget())) {
+  widget_->setMaxVisibleItems(12);
+  connect(widget_, &QComboBox::activated, this, [this](int index) {
+    if (Syncing()) return;
+    ComboBox& chosen = combo_;
+    Dispatch([&chosen, index] { chosen.SetListIndex(index); });
+  });
+  SyncEditable();
+}
+
+void ComboBoxView::SyncEditable() {
+  bool editable = combo_.ComboStyle() == ComboBox::Style::kDropDownCombo;
+  if (widget_->isEditable() == editable) return;
+  widget_->setEditable(editable);
+  if (!editable) return;
+  // Typed text stays typed text: no entry is added on Enter, none is completed.
+  widget_->setInsertPolicy(QComboBox::NoInsert);
+  widget_->setCompleter(nullptr);
+  QLineEdit* editor = widget_->lineEdit();
+  Watch(editor);
+  connect(editor, &QLineEdit::textEdited, this, [this](const QString& text) {
+    if (Syncing()) return;
+    ComboBox& typed = combo_;
+    std::string value = ToStdString(text);
+    Dispatch([&typed, &value] { typed.SetText(value); });
+  });
+}
+
+void ComboBoxView::SyncContent(bool first) {
+  (void)first;
+  SyncEditable();
+  QStringList entries = EntriesOf(combo_);
+  bool same = widget_->count() == entries.size();
+  for (int i = 0; same && i < entries.size(); ++i)
+    same = widget_->itemText(i) == entries[i];
+  if (!same) {
+    widget_->clear();
+    widget_->addItems(entries);
+  }
+  if (widget_->currentIndex() != combo_.ListIndex()) widget_->setCurrentIndex(combo_.ListIndex());
+  if (widget_->isEditable()) {
+    QString text = ToQString(combo_.Text());
+    if (widget_->currentText() != text) widget_->setEditText(text);
+  }
+}
+
+ListBoxView::ListBoxView(ListBox& list, QWidget* canvas, Dispatcher& dispatcher)
+    : ControlView(list, new QListWidget(canvas), dispatcher),
+      list_(list),
+      widget_(static_cast<QListWidget*>(Widget())) {
+  connect(widget_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (Syncing()) return;
+    ListBox& chosen = list_;
+    Dispatch([&chosen, row] { chosen.SetListIndex(row); });
+  });
+  connect(widget_, &QListWidget::itemDoubleClicked, this, [this] {
+    if (Syncing()) return;
+    ListBox& clicked = list_;
+    Dispatch([&clicked] { clicked.DblClick(); });
+  });
+}
+
+void ListBoxView::SyncContent(bool first) {
+  (void)first;
+  QStringList entries = EntriesOf(list_);
+  bool same = widget_->count() == entries.size();
+  for (int i = 0; same && i < entries.size(); ++i)
+    same = widget_->item(i)->text() == entries[i];
+  if (!same) {
+    widget_->clear();
+    widget_->addItems(entries);
+  }
+  if (widget_->currentRow() != list_.ListIndex()) widget_->setCurrentRow(list_.ListIndex());
+}
+
+}  // namespace aloftra::qt
