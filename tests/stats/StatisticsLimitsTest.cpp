@@ -139,20 +139,12 @@ TEST(ComputeStatistics, CountsAndSumsStopAtTheirLimits) {
 }
 
 TEST(Saturating, StopsAtTheEndsOfTheRange) {
-  std::int16_t count = 32766;
-  AddOneSaturating(count);
-  EXPECT_EQ(count, 32767);
-  AddOneSaturating(count);
-  EXPECT_EQ(count, 32767);
-
-  std::int32_t sum = kMaxSum - 10;
-  AddSaturating(sum, 32767);
-  EXPECT_EQ(sum, kMaxSum);
-  AddSaturating(sum, -32768);
-  EXPECT_EQ(sum, kMaxSum - 32768);
-  sum = kMinSum + 5;
-  AddSaturating(sum, -6);
-  EXPECT_EQ(sum, kMinSum);
+  EXPECT_EQ(Saturate<std::int16_t>(32767), 32767);
+  EXPECT_EQ(Saturate<std::int16_t>(32768), 32767);
+  EXPECT_EQ(Saturate<std::int16_t>(-40000), -32768);
+  EXPECT_EQ(Saturate<std::int32_t>(std::int64_t{kMaxSum} + 1), kMaxSum);
+  EXPECT_EQ(Saturate<std::int32_t>(std::int64_t{kMinSum} - 1), kMinSum);
+  EXPECT_EQ(Saturate<std::int32_t>(-5), -5);
 
   EXPECT_EQ(ClampToRange<std::int16_t>(1e9, 0), 32767);
   EXPECT_EQ(ClampToRange<std::int16_t>(-1e9, 0), -32768);
