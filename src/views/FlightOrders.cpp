@@ -1,7 +1,6 @@
 #include "views/FlightOrders.h"
 
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 namespace aloftra {
@@ -11,37 +10,93 @@ namespace {
 using Rows = std::vector<OrderRow>;
 using Flights = RecordTable<FlightRecord>;
 
-// The new flight starts in the new last row and the flights strictly after it move down one
-// row each, so it comes to rest just below the last flight that is not after it.
-int InsertIntoColumn(Rows& rows, const Flights& flights, int key, int flightIndex) {
-  const FlightRecord& flight = flights[flightIndex];
-  int p = static_cast<int>(rows.size()) - 1;
-  while (p >= 1 && FlightBefore(flight, flights[rows[p - 1][key]], key)) {
-    rows[p][key] = rows[p - 1][key];
-    --p;
+// Each column is kept in order, so the place of a flight is found by halving: the flights
+// strictly after a given flight form the tail of any stretch of a column, and the flights
+// strictly before it the head. Only the rows between the old and the new place are moved.
+
+// The first position in [first, last) whose flight comes strictly after the given flight.
+int FirstAfter(const Rows& rows, const Flights& flights, int key, const FlightRecord& flight,
+               int first, int last) {
+  while (first < last) {
+    const int middle = first + (last - first) / 2;
+    if (FlightBefore(flight, flights[rows[middle][key]], key)) {
+      last = middle;
+    } else {
+      first = middle + 1;
+    }
   }
-  rows[p][key] = static_cast<std::int16_t>(flightIndex);
-  return p;
+  return first;
 }
 
+// The first position in [first, last) whose flight does not come strictly before the given
+// flight.
+int FirstNotBefore(const Rows& rows, const Flights& flights, int key, const FlightRecord& flight,
+                   int first, int last) {
+  while (first < last) {
+    const int middle = first + (last - first) / 2;
+    if (FlightBefore(flights[rows[middle][key]], flight, key)) {
+      first = middle + 1;
+    } else {
+      last = middle;
+    }
+  }
+  return first;
+}
+
+// The position of a flight in every column, found in one pass over the rows; -1 in a column
+// that does not list it.
+OrderPositions FindInEveryColumn(const Rows& rows, int flightIndex) {
+  OrderPositions found = kNotInOrders;
+  int missing = kSortKeys;
+  const auto wanted = static_cast<std::int16_t>(flightIndex);
+  for (int p = 0; p < static_cast<int>(rows.size()); ++p) {
+    const OrderRow& row = rows[p];
+    // Most rows hold the flight in no column; test them all at once.
+    if ((row[0] == wanted) | (row[1] == wanted) | (row[2] == wanted) | (row[3] == wanted) |
+        (row[4] == wanted)) {
+      for (int key = 0; key < kSortKeys; ++key) {
+        if (row[key] == wanted && found[key] < 0) {
+          found[key] = p;
+          --missing;
+        }
+      }
+      if (missing == 0) break;
+    }
+  }
+  return found;
+}
+
+// Moves the entry at position from to position to, shifting the rows between by one.
+void MoveEntry(Rows& rows, int key, int from, int to) {
+  const std::int16_t moving = rows[from][key];
+  for (int p = from; p > to; --p) {
+    rows[p][key] = rows[p - 1][key];
+  }
+  for (int p = from; p < to; ++p) {
+    rows[p][key] = rows[p + 1][key];
+  }
+  rows[to][key] = moving;
+}
+
+// The new flight, already in the new last row, goes after every flight that is not after
+// it, so after every flight with an equal key.
+int InsertIntoColumn(Rows& rows, const Flights& flights, int key, int flightIndex) {
+  const int last = static_cast<int>(rows.size()) - 1;
+  rows[last][key] = static_cast<std::int16_t>(flightIndex);
+  const int place = FirstAfter(rows, flights, key, flights[flightIndex], 0, last);
+  MoveEntry(rows, key, last, place);
+  return place;
+}
+
+// Toward the front past the flights strictly after it; failing that, toward the end past the
+// flights strictly before it. Either way it never passes a flight with an equal key.
 int ReplaceInColumn(Rows& rows, const Flights& flights, int key, int flightIndex, int p) {
   const FlightRecord& flight = flights[flightIndex];
-  const int last = static_cast<int>(rows.size()) - 1;
-  while (p >= 1 && FlightBefore(flight, flights[rows[p - 1][key]], key)) {
-    std::swap(rows[p][key], rows[p - 1][key]);
-    --p;
-  }
-  while (p < last && FlightBefore(flights[rows[p + 1][key]], flight, key)) {
-    std::swap(rows[p][key], rows[p + 1][key]);
-    ++p;
-  }
-  return p;
-}
-
-void RemoveFromColumn(Rows& rows, int key, int position) {
-  const int last = static_cast<int>(rows.size()) - 1;
-  for (int p = position; p < last; ++p)
-    rows[p][key] = rows[p + 1][key];
+  const int rowCount = static_cast<int>(rows.size());
+  int place = FirstAfter(rows, flights, key, flight, 0, p);
+  if (place == p) place = FirstNotBefore(rows, flights, key, flight, p + 1, rowCount) - 1;
+  MoveEntry(rows, key, p, place);
+  return place;
 }
 
 }  // namespace
@@ -62,24 +117,26 @@ OrderPositions InsertIntoOrders(Logbook& logbook, int flightIndex) {
 
 OrderPositions ReplaceInOrders(Logbook& logbook, int flightIndex) {
   if (!logbook.flights.IsLive(flightIndex)) return kNotInOrders;
-  OrderPositions positions{};
+  Rows& rows = logbook.order.Rows();
+  OrderPositions positions = FindInEveryColumn(rows, flightIndex);
   for (int key = 0; key < kSortKeys; ++key) {
-    int p = logbook.order.PositionOf(flightIndex, key);
-    positions[key] =
-        p < 0 ? -1 : ReplaceInColumn(logbook.order.Rows(), logbook.flights, key, flightIndex, p);
+    if (positions[key] >= 0) {
+      positions[key] = ReplaceInColumn(rows, logbook.flights, key, flightIndex, positions[key]);
+    }
   }
   return positions;
 }
 
 OrderPositions RemoveFromOrders(Logbook& logbook, int flightIndex) {
-  OrderPositions found{};
-  for (int key = 0; key < kSortKeys; ++key) {
-    found[key] = logbook.order.PositionOf(flightIndex, key);
-    if (found[key] < 0) return kNotInOrders;
-  }
   Rows& rows = logbook.order.Rows();
-  for (int key = 0; key < kSortKeys; ++key)
-    RemoveFromColumn(rows, key, found[key]);
+  const OrderPositions found = FindInEveryColumn(rows, flightIndex);
+  for (int position : found) {
+    if (position < 0) return kNotInOrders;
+  }
+  const int last = static_cast<int>(rows.size()) - 1;
+  for (int key = 0; key < kSortKeys; ++key) {
+    MoveEntry(rows, key, found[key], last);
+  }
   rows.pop_back();
   return kNotInOrders;
 }
