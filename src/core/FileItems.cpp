@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
@@ -26,6 +28,11 @@ std::string_view TrimBlanks(std::string_view text) {
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
+}
+
+// What ends an unquoted item: the comma before the next item or the end of the line.
+bool IsItemEnd(char c) {
+  return c == ',' || c == '\n' || c == '\r';
 }
 
 std::size_t SkipDigits(std::string_view text, std::size_t pos) {
@@ -74,7 +81,7 @@ RecordStatus RecordTokenizer::Next(std::vector<FileItem>& items) {
   items.clear();
   problem_.clear();
   if (pos_ >= text_.size()) return RecordStatus::endOfFile;
-  recordLine_ = line_;
+  recordStart_ = pos_;
   const std::size_t start = pos_;
   for (;;) {
     if (items.size() >= kMaxItemsPerRecord) return Malformed("more items than any record has");
@@ -104,7 +111,15 @@ bool RecordTokenizer::AtLineEnd() const {
 void RecordTokenizer::SkipLineEnd() {
   if (text_[pos_] == '\r') ++pos_;
   if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
-  ++line_;
+}
+
+int RecordTokenizer::RecordLine() const {
+  int line = 1;
+  for (std::size_t i = 0; i < recordStart_; ++i) {
+    // CR LF, a lone LF and a lone CR each end a line.
+    if (text_[i] == '\n' || (text_[i] == '\r' && text_[i + 1] != '\n')) ++line;
+  }
+  return line;
 }
 
 void RecordTokenizer::SkipBlanks() {
@@ -121,7 +136,6 @@ bool RecordTokenizer::ReadQuoted(FileItem& item) {
   }
   item.text = text_.substr(open + 1, close - open - 1);
   item.quoted = true;
-  line_ += static_cast<int>(std::count(item.text.begin(), item.text.end(), '\n'));
   pos_ = close + 1;
   SkipBlanks();
   if (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd()) {
@@ -132,10 +146,16 @@ bool RecordTokenizer::ReadQuoted(FileItem& item) {
 }
 
 void RecordTokenizer::ReadUnquoted(FileItem& item) {
+  const char* const data = text_.data();
+  const std::size_t size = text_.size();
   const std::size_t begin = pos_;
-  while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd())
-    ++pos_;
-  item.text = TrimBlanks(text_.substr(begin, pos_ - begin));
+  std::size_t end = pos_;
+  while (end < size && !IsItemEnd(data[end]))
+    ++end;
+  pos_ = end;
+  while (end > begin && IsBlank(data[end - 1]))
+    --end;
+  item.text = std::string_view(data + begin, end - begin);
   item.quoted = false;
 }
 
@@ -152,13 +172,23 @@ bool ParseWholeItem(std::string_view text, long long low, long long high, long l
     value = 0;
     return low <= 0 && 0 <= high;
   }
-  if (text.front() == '+') {
+  bool negative = false;
+  if (text.front() == '-' || text.front() == '+') {
+    negative = text.front() == '-';
     text.remove_prefix(1);
-    if (text.empty() || !IsDigit(text.front())) return false;
+    if (text.empty()) return false;
   }
-  long long parsed = 0;
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-  if (error != std::errc() || end != text.data() + text.size()) return false;
+  while (text.size() > 1 && text.front() == '0')
+    text.remove_prefix(1);
+  // Eighteen digits always fit a long long; more never fit a field of the file.
+  constexpr std::size_t kMaxDigits = 18;
+  if (text.size() > kMaxDigits) return false;
+  long long magnitude = 0;
+  for (char c : text) {
+    if (!IsDigit(c)) return false;
+    magnitude = magnitude * 10 + (c - '0');
+  }
+  const long long parsed = negative ? -magnitude : magnitude;
   if (parsed < low || parsed > high) return false;
   value = parsed;
   return true;
@@ -256,6 +286,20 @@ void ItemReader::WindMask(WindFlags& flags) {
     flags[i] = (bits >> i) & 1u ? 1 : 0;
 }
 
+bool IsAsciiText(std::string_view text) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+  std::size_t pos = 0;
+  for (; pos + 8 <= text.size(); pos += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + pos, 8);
+    if ((word & kHighBits) != 0) return false;
+  }
+  for (; pos < text.size(); ++pos) {
+    if (static_cast<unsigned char>(text[pos]) >= 0x80) return false;
+  }
+  return true;
+}
+
 // --- Writing items -------------------------------------------------------------------
 
 std::string ReplaceQuotes(std::string_view text) {
@@ -264,35 +308,60 @@ std::string ReplaceQuotes(std::string_view text) {
   return out;
 }
 
+RecordWriter::RecordWriter(std::size_t expectedLength) {
+  buffer_.resize(expectedLength);
+}
+
+char* RecordWriter::Room(std::size_t count) {
+  if (buffer_.size() - size_ < count) buffer_.resize(std::max(buffer_.size() * 2, size_ + count));
+  return buffer_.data() + size_;
+}
+
+void RecordWriter::Put(std::string_view text) {
+  std::memcpy(Room(text.size()), text.data(), text.size());
+  size_ += text.size();
+}
+
 void RecordWriter::Separate() {
-  if (!firstItem_) out_ += ',';
+  if (!firstItem_) *Room(1) = ',', ++size_;
   firstItem_ = false;
 }
 
 void RecordWriter::Text(std::string_view text) {
   Separate();
-  out_ += '"';
-  const std::size_t begin = out_.size();
-  out_ += text;
-  std::replace(out_.begin() + static_cast<std::ptrdiff_t>(begin), out_.end(), '"', '\'');
-  out_ += '"';
+  char* out = Room(text.size() + 2);
+  *out++ = '"';
+  for (char c : text)
+    *out++ = c == '"' ? '\'' : c;
+  *out = '"';
+  size_ += text.size() + 2;
 }
 
 void RecordWriter::Integer(long long value) {
   Separate();
-  char digits[24];
-  auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
-  out_.append(digits, end);
+  PutInteger(value);
+}
+
+void RecordWriter::PutInteger(long long value) {
+  constexpr std::size_t kDigits = 20;
+  char* out = Room(kDigits);
+  size_ = static_cast<std::size_t>(std::to_chars(out, out + kDigits, value).ptr - buffer_.data());
 }
 
 void RecordWriter::Single(float value) {
   Separate();
-  out_ += FormatSingleItem(value);
+  // Whole values below ten million need no exponent and no point: their digits are the
+  // item. Everything else goes through the general formatter.
+  if (value == std::trunc(value) && std::fabs(value) < 1e7f) {
+    PutInteger(static_cast<long long>(value));
+    return;
+  }
+  Put(FormatSingleItem(value));
 }
 
 void RecordWriter::Date(DateTime value) {
   Separate();
-  out_ += FormatFileDate(value);
+  Put(FormatFileDate(value));
 }
 
 void RecordWriter::WindMask(const WindFlags& flags) {
@@ -304,10 +373,18 @@ void RecordWriter::WindMask(const WindFlags& flags) {
 }
 
 void RecordWriter::EndRecord() {
-  longest_ = std::max(longest_, out_.size() - recordStart_);
-  out_ += "\r\n";
-  recordStart_ = out_.size();
+  longest_ = std::max(longest_, size_ - recordStart_);
+  Put("\r\n");
+  recordStart_ = size_;
   firstItem_ = true;
+}
+
+std::string RecordWriter::Finish() {
+  buffer_.resize(size_);
+  size_ = 0;
+  recordStart_ = 0;
+  firstItem_ = true;
+  return std::move(buffer_);
 }
 
 }  // namespace aloftra

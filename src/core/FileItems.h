@@ -38,8 +38,9 @@ class RecordTokenizer {
   // record of kMaxRecordLength characters or kMaxItemsPerRecord items.
   RecordStatus Next(std::vector<FileItem>& items);
 
-  // The 1-based line on which the last record read began.
-  int RecordLine() const { return recordLine_; }
+  // The 1-based line on which the last record read began (counted only when asked, for
+  // the detail of a failure).
+  int RecordLine() const;
   const std::string& Problem() const { return problem_; }
 
  private:
@@ -52,8 +53,7 @@ class RecordTokenizer {
 
   std::string_view text_;
   std::size_t pos_ = 0;
-  int line_ = 1;
-  int recordLine_ = 1;
+  std::size_t recordStart_ = 0;
   std::string problem_;
 };
 
@@ -102,6 +102,9 @@ bool ParseWholeItem(std::string_view text, long long low, long long high, long l
 // blank text reading as 0; false when it is not a number or does not fit a float.
 bool ParseSingleItem(std::string_view text, float& value);
 
+// Whether every byte is below 128: such text reads the same in UTF-8 and Windows-1252.
+bool IsAsciiText(std::string_view text);
+
 // Every double quote of a text becomes an apostrophe, as text items cannot hold one.
 std::string ReplaceQuotes(std::string_view text);
 
@@ -109,7 +112,8 @@ std::string ReplaceQuotes(std::string_view text);
 // record ended by CR LF. Keeps track of the longest record written.
 class RecordWriter {
  public:
-  explicit RecordWriter(std::string& out) : out_(out) {}
+  // expectedLength: a guess of the whole text's length, so it is rarely moved while it grows.
+  explicit RecordWriter(std::size_t expectedLength);
 
   void Text(std::string_view text);  // quoted, double quotes replaced by apostrophes
   void Integer(long long value);
@@ -127,11 +131,18 @@ class RecordWriter {
   void EndRecord();
 
   std::size_t LongestRecord() const { return longest_; }
+  // The text written; the writer is empty afterwards.
+  std::string Finish();
 
  private:
+  // Room for count more characters at the end of the text.
+  char* Room(std::size_t count);
+  void Put(std::string_view text);
+  void PutInteger(long long value);
   void Separate();
 
-  std::string& out_;
+  std::string buffer_;  // the text is buffer_[0, size_); the rest is room to grow
+  std::size_t size_ = 0;
   std::size_t recordStart_ = 0;
   bool firstItem_ = true;
   std::size_t longest_ = 0;

@@ -295,6 +295,8 @@ LogbookReadResult ReadLogbookText(std::string_view text, Logbook& book) {
 }
 
 LogbookReadResult ReadLogbookFile(std::string_view bytes, Logbook& book) {
+  // ASCII reads the same in both encodings, so most files need no decoding at all.
+  if (IsAsciiText(bytes)) return ReadLogbookText(bytes, book);
   const std::string text = DecodeFileText(bytes);
   return ReadLogbookText(text, book);
 }

@@ -176,20 +176,29 @@ void WriteOrder(RecordWriter& w, const OrderRow& row) {
   w.EndRecord();
 }
 
-// A rough size of the text, so it is built without reallocating.
-std::size_t EstimatedLength(const Logbook& book) {
-  return 2048 + 200 * static_cast<std::size_t>(book.gliders.SlotCount()) +
-         120 * static_cast<std::size_t>(book.sites.SlotCount()) +
-         160 * static_cast<std::size_t>(book.flights.SlotCount()) +
-         32 * static_cast<std::size_t>(book.order.RowCount());
+// A generous guess of the text's length, so it is built without being moved.
+std::size_t ExpectedLength(const Logbook& book) {
+  std::size_t length = 4096;
+  for (const GliderRecord& g : book.gliders) {
+    length += 200 + g.COLOR.size() + g.DATE_OF_MFG.size() + g.GLIDER_NAME.size() +
+              g.MANUFACTURER.size() + g.MODEL.size() + g.NOTES.size() + g.SERIAL_NO.size() +
+              g.SIZE.size();
+  }
+  for (const SiteRecord& s : book.sites) {
+    length += 150 + s.DESCRIPTION.size() + s.LOCATION.size() + s.SITE_NAME.size() + s.URL.size();
+  }
+  for (const NoteTopic& t : book.topics)
+    length += 10 + t.TOPIC.size() + t.NOTE_TEXT.size();
+  for (const FlightRecord& f : book.flights) {
+    length += 200 + f.REMARKS.size() + f.GPS_COORDS.size();
+  }
+  return length + 40 * static_cast<std::size_t>(book.order.RowCount());
 }
 
 }  // namespace
 
 std::optional<std::string> FormatLogbookText(const Logbook& book, DateTime saveTime) {
-  std::string text;
-  text.reserve(EstimatedLength(book));
-  RecordWriter w(text);
+  RecordWriter w(ExpectedLength(book));
   WriteHeader(w);
   WritePilot(w, book.pilot);
   WriteTotals(w, book.totals[kHangGliding]);
@@ -213,12 +222,14 @@ std::optional<std::string> FormatLogbookText(const Logbook& book, DateTime saveT
   WriteEndRecord(w, kOrderItems, false, {});
 
   if (w.LongestRecord() >= kMaxRecordLength) return std::nullopt;
-  return text;
+  return w.Finish();
 }
 
 std::optional<std::string> FormatLogbookFile(const Logbook& book, DateTime saveTime) {
   std::optional<std::string> text = FormatLogbookText(book, saveTime);
   if (!text) return std::nullopt;
+  // ASCII is written the same in both encodings.
+  if (IsAsciiText(*text)) return text;
   return EncodeFileText(*text);
 }
 

@@ -20,17 +20,21 @@ auto RetryOnInterrupt(Call call) {
   return result;
 }
 
+// Reads straight into the string: the size the file has now, then whatever it gained since.
 bool ReadAll(int fd, std::string& out) {
   struct stat info {};
   if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) return false;
-  if (info.st_size > 0) out.reserve(static_cast<std::size_t>(info.st_size));
-  char buffer[1 << 16];
+  std::size_t size = 0;
+  out.resize(info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0);
   for (;;) {
-    ssize_t got = RetryOnInterrupt([&] { return read(fd, buffer, sizeof buffer); });
+    if (size == out.size()) out.resize(out.size() + (1 << 16));
+    ssize_t got = RetryOnInterrupt([&] { return read(fd, out.data() + size, out.size() - size); });
     if (got < 0) return false;
-    if (got == 0) return true;
-    out.append(buffer, static_cast<std::size_t>(got));
+    if (got == 0) break;
+    size += static_cast<std::size_t>(got);
   }
+  out.resize(size);
+  return true;
 }
 
 }  // namespace

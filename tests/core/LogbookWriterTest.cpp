@@ -4,6 +4,7 @@
 #include "core/DateTime.h"
 #include "core/FileItems.h"
 #include "core/LogbookWriter.h"
+#include "core/Numbers.h"
 #include "support/LogbookSamples.h"
 
 namespace aloftra {
@@ -171,6 +172,39 @@ TEST(LogbookWriterTest, RefusesARecordTooLongToReadBack) {
   EXPECT_FALSE(FormatLogbookFile(book, 0).has_value());
   book.topics[0].NOTE_TEXT.resize(kMaxRecordLength - 100);
   EXPECT_TRUE(FormatLogbookFile(book, 0).has_value());
+}
+
+}  // namespace
+}  // namespace aloftra
+
+namespace aloftra {
+namespace {
+
+// The writer takes a shortcut for whole values; it must give the general formatter's text.
+TEST(LogbookWriterTest, RealItemsAreWrittenAsTheGeneralFormatterWritesThem) {
+  const float values[] = {0.0f,        -0.0f,    1.0f,        -1.0f,       1230.0f,  9999999.0f,
+                          -9999999.0f, 1e7f,     10000001.0f, 16777216.0f, 0.5f,     -0.25f,
+                          1e-05f,      123.456f, -32768.0f,   1.5e30f,     65535.0f, 7.0e6f};
+  for (float value : values) {
+    RecordWriter w(0);
+    w.Single(value);
+    EXPECT_EQ(FormatSingleItem(value), w.Finish()) << value;
+  }
+  for (int whole = -70000; whole <= 70000; whole += 7) {
+    RecordWriter w(4);
+    w.Single(static_cast<float>(whole));
+    EXPECT_EQ(FormatSingleItem(static_cast<float>(whole)), w.Finish()) << whole;
+  }
+}
+
+TEST(LogbookWriterTest, AsciiTextIsToldFromTextWithHighBytes) {
+  EXPECT_TRUE(IsAsciiText(""));
+  EXPECT_TRUE(IsAsciiText(std::string(1000, 'a') + "\x7F"));
+  for (std::size_t at : {0u, 7u, 8u, 15u, 999u}) {
+    std::string text(1000, 'a');
+    text[at] = '\x80';
+    EXPECT_FALSE(IsAsciiText(text)) << at;
+  }
 }
 
 }  // namespace
