@@ -128,7 +128,7 @@ class StatisticsWalk {
       flight.FLIGHT_NO = 0;
       return;
     }
-    const long day = DayPart(flight.DATE);
+    const long day = FlightDay(flight.DATE);
     const int s = flight.SITE_INDEX;
     const int g = flight.GLIDER_INDEX;
     const WingType wingType = WingTypeOf(logbook_.gliders, g);
