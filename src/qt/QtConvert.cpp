@@ -34,6 +34,8 @@ QPalette::ColorRole RoleOfSystemColor(Color color) {
 
 constexpr const char* kFormFontFamily = "Liberation Sans";
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
+// The forms were laid out for a face a little narrower than ours.
+constexpr int kFormFontStretch = 94;
 
 }  // namespace
 
@@ -87,6 +89,7 @@ QFont ToQFont(const Font& font) {
   result.setStyleHint(QFont::SansSerif);
   int pixels = static_cast<int>(std::lround(font.size * kPixelsPerPoint));
   result.setPixelSize(pixels > 0 ? pixels : 1);
+  result.setStretch(kFormFontStretch);
   result.setBold(font.bold);
   result.setItalic(font.italic);
   return result;

@@ -14,7 +14,9 @@ QWidget* MakeEditor(const TextBox& box, QWidget* canvas) {
   if (box.MultiLine()) {
     auto* editor = new QPlainTextEdit(canvas);
     editor->setTabChangesFocus(true);
+    // Lines wrap at the box's width, so there is nothing to scroll sideways.
     editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return editor;
   }
   return new QLineEdit(canvas);
