@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "DemoForm.h"
+#include "QStringPrinter.h"
 #include "qt/FormBinding.h"
 #include "qt/FormWindow.h"
 

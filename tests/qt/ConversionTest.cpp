@@ -4,6 +4,7 @@
 
 #include <QPalette>
 
+#include "QStringPrinter.h"
 #include "form/Control.h"
 #include "qt/KeyRouting.h"
 #include "qt/QtConvert.h"

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "QStringPrinter.h"
 #include "core/DateTime.h"
 #include "qt/FileDialogs.h"
 #include "qt/HelpFiles.h"

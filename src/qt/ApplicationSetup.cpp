@@ -1,0 +1,29 @@
+#include "qt/ApplicationSetup.h"
+
+#include <QString>
+#include <cstdio>
+
+#include "qt/QtConvert.h"
+
+namespace aloftra::qt {
+
+namespace {
+
+void WriteMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(QStringLiteral("This plugin does not support"))) return;
+  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+}  // namespace
+
+void SetUpApplication(QApplication& application) {
+  (void)application;
+  if (QApplication::platformName() == QStringLiteral("offscreen")) {
+    qInstallMessageHandler(WriteMessage);
+  }
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  QApplication::setFont(DefaultFormFont());
+  QApplication::setQuitOnLastWindowClosed(false);
+}
+
+}  // namespace aloftra::qt

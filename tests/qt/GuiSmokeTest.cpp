@@ -1,0 +1,201 @@
+// The whole program on the offscreen desktop: started on a copy of a test logbook, the pilot
+// switches pages with the page buttons, changes a flight, saves, saves under a new name,
+// opens the first file again and leaves through File > Exit. File dialogs and message boxes
+// are answered from a queue by the platform below; everything else is the real Qt layer.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+
+#include "QStringPrinter.h"
+#include "core/PosixFileSystem.h"
+#include "qt/FormBinding.h"
+#include "qt/QtPlatform.h"
+#include "qt/Session.h"
+#include "shell/App.h"
+
+namespace aloftra::test {
+namespace {
+
+// QtPlatform with the pilot's answers queued: what it would ask in a dialog is answered
+// from the queue (a message box with none queued gets its first button) and recorded.
+class QueuedQtPlatform : public qt::QtPlatform {
+ public:
+  std::deque<MsgBoxAnswer> answers;
+  std::deque<std::optional<std::string>> files;
+  std::vector<std::string> prompts;
+
+  MsgBoxAnswer MsgBox(const std::string& prompt, MsgBoxButtons buttons, MsgBoxIcon,
+                      const std::string&) override {
+    Refresh();
+    prompts.push_back(prompt);
+    if (answers.empty())
+      return buttons == MsgBoxButtons::kOk ? MsgBoxAnswer::kOk : MsgBoxAnswer::kYes;
+    MsgBoxAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  std::optional<std::string> OpenFileDialog(const FileDialogOptions&) override { return Next(); }
+  std::optional<std::string> SaveFileDialog(const FileDialogOptions&) override { return Next(); }
+
+ private:
+  std::optional<std::string> Next() {
+    Refresh();
+    if (files.empty()) return std::nullopt;
+    std::optional<std::string> file = files.front();
+    files.pop_front();
+    return file;
+  }
+};
+
+class GuiSmokeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    logbook = folder.filePath(QStringLiteral("Ridge.log"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ALOFTRA_TEST_DATA "/logbook-small.log"), logbook));
+    QFile::setPermissions(logbook, QFile::ReadOwner | QFile::WriteOwner);
+    qt::BindProgram(binding, platform, app.AllForms(), [this] { return app.Ended(); });
+    std::string path = logbook.toStdString();
+    std::string programFolder = folder.path().toStdString();
+    ASSERT_TRUE(binding.Dispatch([&] { app.Start(path, programFolder); }));
+  }
+
+  QWidget* WindowNamed(const char* form) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->objectName() == QLatin1String(form)) return window;
+    }
+    return nullptr;
+  }
+  bool Shown(const char* form) {
+    QWidget* window = WindowNamed(form);
+    return window != nullptr && window->isVisible();
+  }
+  template <class WidgetType>
+  WidgetType* Find(const char* form, const char* name) {
+    QWidget* window = WindowNamed(form);
+    if (window == nullptr) return nullptr;
+    return window->findChild<WidgetType*>(QLatin1String(name));
+  }
+  void ClickButton(const char* form, const char* button) {
+    auto* widget = Find<QPushButton>(form, button);
+    ASSERT_NE(widget, nullptr) << form << " " << button;
+    QTest::mouseClick(widget, Qt::LeftButton);
+  }
+  void ChooseMenuItem(const char* form, const char* item) {
+    auto* action = Find<QAction>(form, item);
+    ASSERT_NE(action, nullptr) << form << " " << item;
+    ASSERT_TRUE(action->isEnabled()) << item;
+    action->trigger();
+  }
+  QString Title(const char* form) {
+    QWidget* window = WindowNamed(form);
+    return window != nullptr ? window->windowTitle() : QString();
+  }
+
+  QTemporaryDir folder;
+  QString logbook;
+  QueuedQtPlatform platform;
+  PosixFileSystem fileSystem;
+  App app{platform, fileSystem};
+  qt::FormBinding binding;
+};
+
+TEST_F(GuiSmokeTest, ThePilotSwitchesPagesEditsSavesOpensAndExits) {
+  // Started on the logbook: the flight page shows it, named after its file.
+  ASSERT_TRUE(Shown("frmAloftra"));
+  EXPECT_EQ(Title("frmAloftra"), QStringLiteral("Aloftra - Ridge"));
+  EXPECT_TRUE(platform.prompts.empty());
+
+  // The page buttons show one page in place of the other.
+  ClickButton("frmAloftra", "GotoSiteList");
+  EXPECT_TRUE(Shown("frmSiteList"));
+  EXPECT_FALSE(Shown("frmAloftra"));
+  ClickButton("frmSiteList", "GotoGliders");
+  EXPECT_TRUE(Shown("frmGliders"));
+  EXPECT_FALSE(Shown("frmSiteList"));
+  ClickButton("frmGliders", "GotoAloftra");
+  ASSERT_TRUE(Shown("frmAloftra"));
+  EXPECT_FALSE(Shown("frmGliders"));
+
+  // A change to the shown flight, entered: every page's caption gets its star.
+  auto* remarks = Find<QPlainTextEdit>("frmAloftra", "Remarks");
+  ASSERT_NE(remarks, nullptr);
+  remarks->setFocus();
+  remarks->moveCursor(QTextCursor::End);
+  QTest::keyClicks(remarks, " and back");
+  ClickButton("frmAloftra", "Enter");
+  EXPECT_EQ(Title("frmAloftra"), QStringLiteral("Aloftra - Ridge*"));
+  ClickButton("frmAloftra", "GotoNotes");
+  EXPECT_EQ(Title("frmNotes"), QStringLiteral("Aloftra - Ridge*"));
+
+  // Save, from the notes page's menu: the star goes and the change is on the disk.
+  ChooseMenuItem("frmNotes", "FileMenu(2)");
+  EXPECT_EQ(Title("frmNotes"), QStringLiteral("Aloftra - Ridge"));
+  QFile saved(logbook);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(saved.readAll().contains("and back"));
+  saved.close();
+
+  // Save As under a new name, then Open the first file again.
+  std::string copy = folder.filePath(QStringLiteral("Coast.log")).toStdString();
+  platform.files.push_back(copy);
+  ChooseMenuItem("frmNotes", "FileMenu(3)");
+  EXPECT_EQ(Title("frmNotes"), QStringLiteral("Aloftra - Coast"));
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(copy)));
+  platform.files.push_back(logbook.toStdString());
+  ChooseMenuItem("frmNotes", "FileMenu(1)");
+  EXPECT_EQ(Title("frmNotes"), QStringLiteral("Aloftra - Ridge"));
+  EXPECT_TRUE(platform.prompts.empty());
+  // A hidden page's window is brought up to date as it is shown.
+  ClickButton("frmNotes", "GotoAloftra");
+  EXPECT_EQ(Title("frmAloftra"), QStringLiteral("Aloftra - Ridge"));
+
+  // File > Exit with nothing to save ends the program and closes its windows.
+  ChooseMenuItem("frmAloftra", "FileMenu(10)");
+  EXPECT_TRUE(app.Ended());
+  EXPECT_TRUE(binding.QuitDone());
+  EXPECT_FALSE(Shown("frmAloftra"));
+}
+
+TEST_F(GuiSmokeTest, TheCloseBoxAsksAboutUnsavedChangesAndCancelKeepsTheProgram) {
+  auto* remarks = Find<QPlainTextEdit>("frmAloftra", "Remarks");
+  ASSERT_NE(remarks, nullptr);
+  remarks->setFocus();
+  QTest::keyClicks(remarks, "x");
+  ClickButton("frmAloftra", "Enter");
+  ASSERT_EQ(Title("frmAloftra"), QStringLiteral("Aloftra - Ridge*"));
+
+  platform.answers.push_back(MsgBoxAnswer::kCancel);
+  WindowNamed("frmAloftra")->close();
+  ASSERT_EQ(platform.prompts.size(), 1u);
+  EXPECT_EQ(platform.prompts[0], "Do you want to save changes to Ridge?");
+  EXPECT_FALSE(app.Ended());
+  EXPECT_TRUE(Shown("frmAloftra"));
+
+  platform.answers.push_back(MsgBoxAnswer::kNo);
+  WindowNamed("frmAloftra")->close();
+  EXPECT_TRUE(app.Ended());
+  EXPECT_FALSE(Shown("frmAloftra"));
+}
+
+TEST_F(GuiSmokeTest, ADialogOpensOverItsPageWhichIsDisabledUntilItCloses) {
+  ChooseMenuItem("frmAloftra", "HelpMenu(2)");
+  ASSERT_TRUE(Shown("frmAbout"));
+  QWidget* page = WindowNamed("frmAloftra");
+  QWidget* about = WindowNamed("frmAbout");
+  EXPECT_FALSE(page->isEnabled());
+  EXPECT_EQ(about->pos(), page->pos() + QPoint(20, 40));
+  ClickButton("frmAbout", "Close");
+  EXPECT_FALSE(Shown("frmAbout"));
+  EXPECT_TRUE(page->isEnabled());
+}
+
+}  // namespace
+}  // namespace aloftra::test
