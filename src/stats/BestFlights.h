@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 
 #include "core/Records.h"
 
@@ -20,24 +21,32 @@ class BestFlightTracker {
     Take(best_.LONGEST_FLIGHT, longest_, flight.AIRTIME, index);
     Take(best_.HIGHEST_FLIGHT, highest_, flight.MAX_MSL, index);
     Take(best_.OVER_LAUNCH_FLIGHT, overLaunch_, flight.OVER_LAUNCH, index);
-    Take(best_.DISTANCE_FLIGHT, distance_, flight.XC_DISTANCE, index);
+    // A distance need not be a number (a damaged file), so "no flight yet" is asked directly.
+    if (best_.DISTANCE_FLIGHT < 0 || flight.XC_DISTANCE > distance_) {
+      best_.DISTANCE_FLIGHT = index;
+      distance_ = flight.XC_DISTANCE;
+    }
   }
 
   const BestFlights& Pointers() const { return best_; }
 
  private:
-  template <class Value>
-  static void Take(std::int16_t& pointer, Value& best, Value value, std::int16_t index) {
-    if (pointer < 0 || value > best) {
+  // The 16-bit values are kept in 32 bits, starting below any of them, so the first offer
+  // always wins.
+  static constexpr std::int32_t kNone = std::numeric_limits<std::int32_t>::min();
+
+  static void Take(std::int16_t& pointer, std::int32_t& best, std::int16_t value,
+                   std::int16_t index) {
+    if (value > best) {
       pointer = index;
       best = value;
     }
   }
 
   BestFlights best_;
-  std::int16_t longest_ = 0;
-  std::int16_t highest_ = 0;
-  std::int16_t overLaunch_ = 0;
+  std::int32_t longest_ = kNone;
+  std::int32_t highest_ = kNone;
+  std::int32_t overLaunch_ = kNone;
   float distance_ = 0;
 };
 

@@ -11,7 +11,7 @@ namespace aloftra {
 
 struct FlightTally {
   void Count(const FlightRecord& flight, long day) {
-    if (dayCounter.Count(day)) ++days;
+    days += dayCounter.Count(day) ? 1 : 0;
     ++flights;
     airtime += flight.AIRTIME;
   }

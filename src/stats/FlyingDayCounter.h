@@ -4,6 +4,8 @@
 // flight of one calendar date shares a day whatever its time of day.
 #pragma once
 
+#include <limits>
+
 #include "core/DateTime.h"
 
 namespace aloftra {
@@ -21,21 +23,22 @@ inline long FlightDay(DateTime date) {
 class FlyingDayCounter {
  public:
   // Whether the day is a new flying day; if so it becomes the last day counted. "Nothing
-  // counted yet" is its own state rather than day 0, so flights dated 1899-12-30 (day 0)
-  // are counted like any other day.
+  // counted yet" is a last day before any real one rather than day 0, so flights dated
+  // 1899-12-30 (day 0) are counted like any other day. There is no branch: whether a flight
+  // starts a new day at a site or on a glider is close to random along the walk, and a
+  // mispredicted branch costs more than the rest of the count.
   bool Count(long day) {
-    if (counted_ && day <= lastDay_) return false;
-    counted_ = true;
-    lastDay_ = day;
-    return true;
+    const bool isNew = day > lastDay_;
+    lastDay_ = isNew ? day : lastDay_;
+    return isNew;
   }
 
-  bool Counted() const { return counted_; }
+  bool Counted() const { return lastDay_ != kNone; }
   long LastDay() const { return lastDay_; }
 
  private:
-  bool counted_ = false;
-  long lastDay_ = 0;
+  static constexpr long kNone = std::numeric_limits<long>::min();
+  long lastDay_ = kNone;
 };
 
 }  // namespace aloftra

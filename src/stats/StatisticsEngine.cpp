@@ -23,6 +23,7 @@ struct SiteWork {
 struct GliderWork {
   FlightTally tally;
   BestFlightTracker best;
+  WingType wing = kParagliding;
 };
 
 struct WingWork {
@@ -91,30 +92,38 @@ class StatisticsWalk {
  public:
   explicit StatisticsWalk(Logbook& logbook)
       : logbook_(logbook),
-        sites_(static_cast<std::size_t>(logbook.sites.SlotCount())),
-        gliders_(static_cast<std::size_t>(logbook.gliders.SlotCount())) {
+        flightCount_(logbook.flights.SlotCount()),
+        siteCount_(logbook.sites.SlotCount()),
+        gliderCount_(logbook.gliders.SlotCount()),
+        sites_(static_cast<std::size_t>(siteCount_)),
+        gliders_(static_cast<std::size_t>(gliderCount_)) {
+    for (int g = 0; g < gliderCount_; ++g) {
+      gliders_[g].wing = WingTypeOf(logbook.gliders, g);
+    }
     for (int wing : {kHangGliding, kParagliding}) {
       wings_[wing].flightNumber = logbook.totals[wing].FLIGHTS_PREV;
     }
   }
 
   void WalkInDateOrder() {
-    const FlightOrder& order = logbook_.order;
-    for (int p = 0; p <= order.LastPosition(); ++p) {
-      int flightIndex = order.At(p, kSortDate);
-      if (logbook_.flights.IsLive(flightIndex)) CountFlight(flightIndex);
+    for (const OrderRow& row : logbook_.order.Rows()) {
+      const int flightIndex = row[kSortDate];
+      if (Within(flightIndex, flightCount_) && !logbook_.flights[flightIndex].IsFree()) {
+        CountFlight(flightIndex);
+      }
     }
   }
 
   void Store(DateTime now) {
-    for (int s = 0; s < logbook_.sites.SlotCount(); ++s) {
+    for (int s = 0; s < siteCount_; ++s) {
       StoreSite(logbook_.sites[s], sites_[s]);
-      for (int wing : {kHangGliding, kParagliding})
+      for (int wing : {kHangGliding, kParagliding}) {
         wings_[wing].sitesFlown += sites_[s].flown[wing];
+      }
     }
-    for (int g = 0; g < logbook_.gliders.SlotCount(); ++g) {
+    for (int g = 0; g < gliderCount_; ++g) {
       StoreGlider(logbook_.gliders[g], gliders_[g]);
-      if (gliders_[g].tally.flights >= 1) ++wings_[WingTypeOf(logbook_.gliders, g)].glidersFlown;
+      if (gliders_[g].tally.flights >= 1) ++wings_[gliders_[g].wing].glidersFlown;
     }
     for (int wing : {kHangGliding, kParagliding}) {
       StoreTotals(logbook_.totals[wing], wings_[wing], now);
@@ -122,6 +131,9 @@ class StatisticsWalk {
   }
 
  private:
+  // Indices of a damaged file may point outside their tables.
+  static bool Within(int index, int count) { return index >= 0 && index < count; }
+
   void CountFlight(int flightIndex) {
     FlightRecord& flight = logbook_.flights[flightIndex];
     if (flight.IsNonFlying()) {
@@ -131,16 +143,17 @@ class StatisticsWalk {
     const long day = FlightDay(flight.DATE);
     const int s = flight.SITE_INDEX;
     const int g = flight.GLIDER_INDEX;
-    const WingType wingType = WingTypeOf(logbook_.gliders, g);
+    const bool gliderKnown = Within(g, gliderCount_);
+    const WingType wingType = gliderKnown ? gliders_[g].wing : kParagliding;
     WingWork& wing = wings_[wingType];
 
-    if (logbook_.sites.InRange(s)) {
+    if (Within(s, siteCount_)) {
       sites_[s].tally.Count(flight, day);
       sites_[s].best.Offer(flight, flightIndex);
       sites_[s].flown[wingType] = true;
     }
     flight.FLIGHT_NO = Saturate<std::int16_t>(++wing.flightNumber);
-    if (logbook_.gliders.InRange(g)) {
+    if (gliderKnown) {
       gliders_[g].tally.Count(flight, day);
       gliders_[g].best.Offer(flight, flightIndex);
     }
@@ -150,6 +163,9 @@ class StatisticsWalk {
   }
 
   Logbook& logbook_;
+  const int flightCount_;
+  const int siteCount_;
+  const int gliderCount_;
   std::vector<SiteWork> sites_;
   std::vector<GliderWork> gliders_;
   std::array<WingWork, 2> wings_;

@@ -70,6 +70,7 @@ TEST(ComputeStatistics, SkipsOrderEntriesThatAreNoLiveFlight) {
   AddFlight(logbook, {.date = kMay5});
   test::FillOrders(logbook);
   logbook.order.Rows().push_back({5, 5, 5, 5, 5});  // outside the flight table
+  logbook.order.Rows().push_back({-3, -3, -3, -3, -3});
   int freed = AddFlight(logbook, {.date = 0});
   logbook.order.Rows().push_back({static_cast<std::int16_t>(freed), 0, 0, 0, 0});
   ASSERT_TRUE(ComputeStatistics(logbook, kMay5));
