@@ -19,18 +19,18 @@ int AddGlider(Logbook& logbook, const std::string& name, Flag hangGlider) {
   return logbook.gliders.Append(glider);
 }
 
-int AddFlight(Logbook& logbook, const FlightSpec& spec) {
+int AddFlight(Logbook& logbook, const NewFlight& values) {
   FlightRecord flight;
-  flight.DATE = spec.date;
-  flight.AIRTIME = static_cast<std::int16_t>(spec.airtime);
-  flight.SITE_INDEX = static_cast<std::int16_t>(spec.site);
-  flight.GLIDER_INDEX = static_cast<std::int16_t>(spec.glider);
-  flight.SOLO = spec.solo ? kOptionSet : 0;
-  flight.TANDEM = spec.solo ? 0 : kOptionSet;
-  flight.NON_FLYING = spec.nonFlying ? kFlagSet : 0;
-  flight.MAX_MSL = static_cast<std::int16_t>(spec.maxMsl);
-  flight.OVER_LAUNCH = static_cast<std::int16_t>(spec.overLaunch);
-  flight.XC_DISTANCE = spec.distance;
+  flight.DATE = values.date;
+  flight.AIRTIME = static_cast<std::int16_t>(values.airtime);
+  flight.SITE_INDEX = static_cast<std::int16_t>(values.site);
+  flight.GLIDER_INDEX = static_cast<std::int16_t>(values.glider);
+  flight.SOLO = values.solo ? kOptionSet : 0;
+  flight.TANDEM = values.solo ? 0 : kOptionSet;
+  flight.NON_FLYING = values.nonFlying ? kFlagSet : 0;
+  flight.MAX_MSL = static_cast<std::int16_t>(values.maxMsl);
+  flight.OVER_LAUNCH = static_cast<std::int16_t>(values.overLaunch);
+  flight.XC_DISTANCE = values.distance;
   return logbook.flights.Append(flight);
 }
 

@@ -8,7 +8,7 @@
 
 namespace aloftra::test {
 
-struct FlightSpec {
+struct NewFlight {
   DateTime date = 37000.5;
   int airtime = 60;
   int site = 0;
@@ -25,7 +25,7 @@ int AddSite(Logbook& logbook, const std::string& name);
 // glider.
 int AddGlider(Logbook& logbook, const std::string& name, Flag hangGlider);
 // Adds the flight in a new slot at the end of the table.
-int AddFlight(Logbook& logbook, const FlightSpec& spec);
+int AddFlight(Logbook& logbook, const NewFlight& values);
 
 // Fills the five orders with the live flights, each column stably sorted by its key, so
 // flights with equal keys stand in slot order.
