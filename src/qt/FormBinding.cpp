@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QThread>
 #include <exception>
 
 #include "form/Platform.h"
@@ -152,8 +153,9 @@ void FormBinding::QuitIfDone() {
   }
   --syncing_;
   // exit() rather than quit(): the windows' close boxes belong to the forms, and the forms
-  // have already agreed to end.
-  QCoreApplication::exit(0);
+  // have already agreed to end. Without a running event loop there is nothing to end, and
+  // exit() would make every later event loop (a message box's) return at once.
+  if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }
 
 QPixmap FormBinding::Render(Form& form) {

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "BindingFixture.h"
 
@@ -108,6 +109,18 @@ TEST_F(BindingTest, WhenTheQuitConditionHoldsTheWindowsCloseAndNoMoreCallsRun) {
   EXPECT_TRUE(binding.QuitDone());
   EXPECT_FALSE(window->isVisible());
   EXPECT_FALSE(binding.Dispatch([] {}));
+}
+
+TEST_F(BindingTest, TheEventLoopEndsWhenTheProgramEnds) {
+  bool ended = false;
+  binding.SetQuitCondition([&] { return ended; });
+  form.Cancel.onClick = [&] { ended = true; };
+  QPushButton* cancel = Widget<QPushButton>("Cancel");
+  QTimer::singleShot(0, cancel, [cancel] { QTest::mouseClick(cancel, Qt::LeftButton); });
+  // Should the loop not end, this ends it with a code the test refuses.
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(7); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_TRUE(binding.QuitDone());
 }
 
 TEST_F(BindingTest, TheWindowOfAFormCanBeRenderedWithoutShowingIt) {
