@@ -29,11 +29,41 @@ struct DemoSite {
 };
 
 const std::vector<DemoSite> kSites = {
-    {"Point of the Mountain", "Draper, Utah", 5200, 4700, {10, 11, 12}, "Smooth evening ridge soaring on the south side.", "https://example.org/sites/point"},
-    {"Torrey Pines", "La Jolla, California", 350, 0, {9, 10, 8}, "Coastal cliffs. Watch the glider port rules.", "https://example.org/sites/torrey"},
-    {"Chelan Butte", "Chelan, Washington", 3900, 1100, {5, 6, 7, 8}, "Big thermal site above the lake.", ""},
-    {"Dog Mountain", "Stevenson, Washington", 2800, 100, {7, 8, 9}, "Gorge winds: launch early.", ""},
-    {"Ed Levin", "Milpitas, California", 2300, 300, {8, 9, 10}, "Training hill and 2300 ft launch.", ""},
+    {"Point of the Mountain",
+     "Draper, Utah",
+     5200,
+     4700,
+     {10, 11, 12},
+     "Smooth evening ridge soaring on the south side.",
+     "https://example.org/sites/point"},
+    {"Torrey Pines",
+     "La Jolla, California",
+     350,
+     0,
+     {9, 10, 8},
+     "Coastal cliffs. Watch the glider port rules.",
+     "https://example.org/sites/torrey"},
+    {"Chelan Butte",
+     "Chelan, Washington",
+     3900,
+     1100,
+     {5, 6, 7, 8},
+     "Big thermal site above the lake.",
+     ""},
+    {"Dog Mountain",
+     "Stevenson, Washington",
+     2800,
+     100,
+     {7, 8, 9},
+     "Gorge winds: launch early.",
+     ""},
+    {"Ed Levin",
+     "Milpitas, California",
+     2300,
+     300,
+     {8, 9, 10},
+     "Training hill and 2300 ft launch.",
+     ""},
 };
 
 struct DemoGlider {
@@ -91,7 +121,8 @@ class DemoWriter {
     book.pilot.PHONE_NO = "(801) 555-0142";
     book.pilot.MEMBER_NO = "77123";
     book.pilot.REGION = 3;
-    for (int award : {0, 1, 2, 10, 16, 28, 29}) book.pilot.AWARD_FLAGS[award] = kFlagSet;
+    for (int award : {0, 1, 2, 10, 16, 28, 29})
+      book.pilot.AWARD_FLAGS[award] = kFlagSet;
     book.totals[kHangGliding].FLIGHTS_PREV = 212;
     book.totals[kHangGliding].DAYS_PREV = 96;
     book.totals[kHangGliding].AIRTIME_PREV = 9840;
@@ -105,7 +136,8 @@ class DemoWriter {
       site.LOCATION = demo.location;
       site.LAUNCH_MSL = demo.launch;
       site.LANDING_MSL = demo.landing;
-      for (int wind : demo.winds) site.WIND_FLAGS[wind] = kFlagSet;
+      for (int wind : demo.winds)
+        site.WIND_FLAGS[wind] = kFlagSet;
       site.DIFFICULTY[demo.launch > 3000 ? 2 : 1] = kFlagSet;
       site.DESCRIPTION = demo.description;
       site.URL = demo.url;
@@ -126,8 +158,9 @@ class DemoWriter {
       if (!demo.hangGlider) glider.AFNOR[1] = kFlagSet;
       book.gliders.Append(glider);
     }
-    book.topics.Append(NoteTopic{"Equipment check", "Reserve repacked March 2026.\r\nNew "
-                                                    "downtubes on the Falcon."});
+    book.topics.Append(NoteTopic{"Equipment check",
+                                 "Reserve repacked March 2026.\r\nNew "
+                                 "downtubes on the Falcon."});
     book.topics.Append(NoteTopic{"Goals", "Fly 100 km from Chelan.\r\nEarn the H4 rating."});
     book.topics.Append(NoteTopic{"Weather sites", "Check the soaring forecast before driving."});
     app_.Aloftra().ShowLoadedLogbook();
@@ -139,8 +172,8 @@ class DemoWriter {
       int days = 3 + static_cast<int>(random_() % 3);
       for (int n = 0; n < days; ++n) {
         int day = 1 + static_cast<int>(random_() % 28);
-        std::string date = std::to_string(month) + "/" + std::to_string(day) + "/" +
-                           std::to_string(year);
+        std::string date =
+            std::to_string(month) + "/" + std::to_string(day) + "/" + std::to_string(year);
         if (random_() % 12 == 0) {
           EnterNonFlyingDay(page, date);
         } else {
@@ -161,8 +194,8 @@ class DemoWriter {
     const DemoGlider& glider = kGliders[random_() % kGliders.size()];
     page.NewEntry_Click();
     Type(page.FlightDate, date);
-    Type(page.TimeOfDay, std::to_string(10 + random_() % 7) + ":" +
-                             std::to_string(10 + random_() % 50));
+    Type(page.TimeOfDay,
+         std::to_string(10 + random_() % 7) + ":" + std::to_string(10 + random_() % 50));
     int airtime = 10 + static_cast<int>(random_() % 200);
     Type(page.AirTime, std::to_string(airtime));
     page.GliderName.SetText(glider.name);

@@ -27,11 +27,16 @@ using OrderRow = std::array<std::int16_t, kSortKeys>;
 // distance for the others. Flights with equal keys keep the order in which they were entered.
 inline bool FlightBefore(const FlightRecord& a, const FlightRecord& b, int key) {
   switch (key) {
-    case kSortDate: return a.DATE < b.DATE;
-    case kSortAirtime: return a.AIRTIME > b.AIRTIME;
-    case kSortMaxMsl: return a.MAX_MSL > b.MAX_MSL;
-    case kSortOverLaunch: return a.OVER_LAUNCH > b.OVER_LAUNCH;
-    default: return a.XC_DISTANCE > b.XC_DISTANCE;
+    case kSortDate:
+      return a.DATE < b.DATE;
+    case kSortAirtime:
+      return a.AIRTIME > b.AIRTIME;
+    case kSortMaxMsl:
+      return a.MAX_MSL > b.MAX_MSL;
+    case kSortOverLaunch:
+      return a.OVER_LAUNCH > b.OVER_LAUNCH;
+    default:
+      return a.XC_DISTANCE > b.XC_DISTANCE;
   }
 }
 

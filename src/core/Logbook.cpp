@@ -2,9 +2,9 @@
 
 namespace aloftra {
 
-const std::array<const char*, kWindPoints> kWindNames = {
-    "E", "ENE", "NE", "NNE", "N", "NNW", "NW", "WNW",
-    "W", "WSW", "SW", "SSW", "S", "SSE", "SE", "ESE"};
+const std::array<const char*, kWindPoints> kWindNames = {"E",  "ENE", "NE", "NNE", "N",  "NNW",
+                                                         "NW", "WNW", "W",  "WSW", "SW", "SSW",
+                                                         "S",  "SSE", "SE", "ESE"};
 
 UnitFlags DefaultUnitFlags() {
   UnitFlags flags{};

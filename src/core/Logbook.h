@@ -41,13 +41,13 @@ extern const std::array<const char*, kWindPoints> kWindNames;
 
 // Held beside the tables, never in the logbook file.
 struct DocumentState {
-  std::string filePath;                  // "" for a new logbook
+  std::string filePath;  // "" for a new logbook
   std::string documentName = "Untitled";
   bool modified = false;
-  std::string programFolder;             // the current directory at start-up
-  std::uint8_t COLOR_MODE = 1;           // 1 full colour, 0 plain; kept in the settings file
-  int SortKey = kSortDate;               // column of the flight orders in use
-  int CurrentPosition = -1;              // row shown on the flight page
+  std::string programFolder;    // the current directory at start-up
+  std::uint8_t COLOR_MODE = 1;  // 1 full colour, 0 plain; kept in the settings file
+  int SortKey = kSortDate;      // column of the flight orders in use
+  int CurrentPosition = -1;     // row shown on the flight page
   int currentGlider = -1;
   int currentSite = -1;
   int currentTopic = -1;

@@ -67,12 +67,14 @@ class RecordTable {
 
   // Lowers the last index past every free slot at the end of the table.
   void TrimFreeTail() {
-    while (!slots_.empty() && slots_.back().IsFree()) slots_.pop_back();
+    while (!slots_.empty() && slots_.back().IsFree())
+      slots_.pop_back();
   }
 
   int LiveCount() const {
     int count = 0;
-    for (const Record& record : slots_) count += record.IsFree() ? 0 : 1;
+    for (const Record& record : slots_)
+      count += record.IsFree() ? 0 : 1;
     return count;
   }
 

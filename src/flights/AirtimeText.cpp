@@ -13,8 +13,8 @@ std::optional<int> ParseTypedAirtime(std::string_view text) {
   if (colon == std::string_view::npos) {
     total = ParseLeadingNumber(text);
   } else {
-    total = ParseLeadingNumber(text.substr(0, colon)) * 60 +
-            ParseLeadingNumber(text.substr(colon + 1));
+    total =
+        ParseLeadingNumber(text.substr(0, colon)) * 60 + ParseLeadingNumber(text.substr(colon + 1));
   }
   std::optional<std::int16_t> minutes = ToInt16(std::fabs(total));
   if (!minutes) return std::nullopt;

@@ -20,7 +20,8 @@ constexpr const char* kLogbookFull =
 // Characters of a text (not bytes), as the wind check counts them.
 std::size_t CharacterCount(const std::string& text) {
   std::size_t count = 0;
-  for (unsigned char c : text) count += (c & 0xC0) != 0x80 ? 1 : 0;
+  for (unsigned char c : text)
+    count += (c & 0xC0) != 0x80 ? 1 : 0;
   return count;
 }
 
@@ -81,9 +82,11 @@ void frmAloftra::EmptyFlightFieldsForNonFlying() {
   AirTime.SetText("");
   GliderName.SetListIndex(-1);
   SiteName.SetListIndex(-1);
-  for (TextBox* box : {&Distance, &BaseWind, &PeakWind, &MaxLift, &MaxSink}) box->SetText("");
+  for (TextBox* box : {&Distance, &BaseWind, &PeakWind, &MaxLift, &MaxSink})
+    box->SetText("");
   TurbulenceLevel = 0;
-  for (TextBox* box : {&LaunchMSL, &LandingMSL, &MaxMSL, &OverLaunch}) box->SetText("");
+  for (TextBox* box : {&LaunchMSL, &LandingMSL, &MaxMSL, &OverLaunch})
+    box->SetText("");
   RoseFlags = {};
 }
 
@@ -112,10 +115,9 @@ bool frmAloftra::FillRecordFromControls(FlightRecord& record, bool isNew) {
   std::optional<std::int16_t> landing =
       ToStoredInt16(stored(LandingMSL, UnitKind::kAltitude, true));
   std::optional<std::int16_t> maximum = ToStoredInt16(stored(MaxMSL, UnitKind::kAltitude, true));
-  std::optional<std::int16_t> over =
-      ToStoredInt16(stored(OverLaunch, UnitKind::kAltitude, false));
-  if (!distance || !baseWind || !peakWind || !lift || !sink || !launch || !landing ||
-      !maximum || !over) {
+  std::optional<std::int16_t> over = ToStoredInt16(stored(OverLaunch, UnitKind::kAltitude, false));
+  if (!distance || !baseWind || !peakWind || !lift || !sink || !launch || !landing || !maximum ||
+      !over) {
     return false;
   }
 
@@ -203,9 +205,8 @@ void frmAloftra::DeleteEntry_Click() {
     ShowMessage("The current entry has not yet been entered and cannot be deleted.");
     return;
   }
-  if (platform.MsgBox("Are you sure you want to delete the current entry?",
-                      MsgBoxButtons::kYesNo, MsgBoxIcon::kNone,
-                      "Confirm Delete") != MsgBoxAnswer::kYes) {
+  if (platform.MsgBox("Are you sure you want to delete the current entry?", MsgBoxButtons::kYesNo,
+                      MsgBoxIcon::kNone, "Confirm Delete") != MsgBoxAnswer::kYes) {
     SetFocus(NewEntry);
     return;
   }

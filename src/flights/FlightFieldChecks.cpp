@@ -19,7 +19,9 @@ constexpr DateTime kLastFlightDay = 73415;   // 31 December 2100
 constexpr int kMaxAirtimeHours = 48;
 constexpr int kCtrlD = 4;
 
-double NumberIn(const TextBox& box) { return ParseLeadingNumber(box.Text()); }
+double NumberIn(const TextBox& box) {
+  return ParseLeadingNumber(box.Text());
+}
 
 // A computed altitude written back into a box, in plain decimal form ("1250").
 std::string PlainNumber(double value) {

@@ -17,7 +17,9 @@ constexpr const char* kSaveEntryQuestion = "Do you want to save the changes to t
 constexpr Color kDisplayOnlyGrey = Rgb(220, 220, 220);
 
 // The text of a stored number as the conversion routines read it.
-std::string StoredText(double value) { return FormatSingleItem(static_cast<float>(value)); }
+std::string StoredText(double value) {
+  return FormatSingleItem(static_cast<float>(value));
+}
 
 std::string DisplayValue(double stored, UnitKind kind, bool isSigned, const UnitFlags& flags) {
   return ConvertUnit(StoredText(stored), kind, UnitDirection::kForDisplay, isSigned, flags);
@@ -25,11 +27,17 @@ std::string DisplayValue(double stored, UnitKind kind, bool isSigned, const Unit
 
 }  // namespace
 
-void frmAloftra::Form_Load() { app_.StartUp(); }
+void frmAloftra::Form_Load() {
+  app_.StartUp();
+}
 
-void frmAloftra::ShowMessage(const std::string& text) { app_.GetPlatform().Message(text); }
+void frmAloftra::ShowMessage(const std::string& text) {
+  app_.GetPlatform().Message(text);
+}
 
-int frmAloftra::TodayYear() { return SplitDateTime(app_.GetPlatform().Now()).year; }
+int frmAloftra::TodayYear() {
+  return SplitDateTime(app_.GetPlatform().Now()).year;
+}
 
 void frmAloftra::ResetForNewLogbook() {
   ClearNameLists();
@@ -84,8 +92,8 @@ void frmAloftra::ApplyColorMode() {
 }
 
 void frmAloftra::ShowSortStatus() {
-  static const char* const kKeyCaptions[kSortKeys] = {"Date", "Airtime", "Max MSL",
-                                                      "Over Launch", "Distance"};
+  static const char* const kKeyCaptions[kSortKeys] = {"Date", "Airtime", "Max MSL", "Over Launch",
+                                                      "Distance"};
   int key = std::clamp(app_.Book().doc.SortKey, 0, kSortKeys - 1);
   SortStatus2.SetCaption(kKeyCaptions[key]);
   SortStatus2.SetForeColor(key == kSortDate ? kBlack : kRed);
@@ -107,8 +115,8 @@ void frmAloftra::RefreshFlightNumber() {
 bool frmAloftra::CanStartMultiFlightEntry() {
   Platform& platform = app_.GetPlatform();
   if (app_.Book().CurrentFlight() == nullptr) {
-    platform.MsgBox("There are no Aloftra entries to copy.", MsgBoxButtons::kOk,
-                    MsgBoxIcon::kNone, "Multi-Flight Entry");
+    platform.MsgBox("There are no Aloftra entries to copy.", MsgBoxButtons::kOk, MsgBoxIcon::kNone,
+                    "Multi-Flight Entry");
     return false;
   }
   if (State != EditState::kClean) {
@@ -133,8 +141,7 @@ void frmAloftra::AloftraDisplayEntry() {
     EntryIndex.SetCaption(std::to_string(position + 1) + " of " +
                           std::to_string(book.LastPosition() + 1));
   } else {
-    EntryIndex.SetCaption(std::to_string(PassPosition) + " of " +
-                          std::to_string(filter.PassCount));
+    EntryIndex.SetCaption(std::to_string(PassPosition) + " of " + std::to_string(filter.PassCount));
   }
 
   State = EditState::kFilling;
@@ -213,7 +220,8 @@ void frmAloftra::ShowBlankEntry(bool withTodaysDate) {
   State = EditState::kFilling;
   app_.FilterOff();
 
-  for (TextBox* box : {&FlightDate, &TimeOfDay, &FlightNo, &AirTime}) box->SetText("");
+  for (TextBox* box : {&FlightDate, &TimeOfDay, &FlightNo, &AirTime})
+    box->SetText("");
   GliderName.SetListIndex(-1);
   Places[0].SetValue(true);
   GliderType.SetCaption("");
@@ -222,8 +230,8 @@ void frmAloftra::ShowBlankEntry(bool withTodaysDate) {
   Distance.SetText("");
   NonFlying.SetChecked(false);
   Highlight.SetChecked(false);
-  for (TextBox* box : {&BaseWind, &PeakWind, &MaxLift, &MaxSink, &LaunchMSL, &LandingMSL,
-                       &MaxMSL, &OverLaunch, &Remarks}) {
+  for (TextBox* box : {&BaseWind, &PeakWind, &MaxLift, &MaxSink, &LaunchMSL, &LandingMSL, &MaxMSL,
+                       &OverLaunch, &Remarks}) {
     box->SetText("");
   }
   XC_Details.SetEnabled(false);
@@ -271,22 +279,26 @@ void frmAloftra::ViewEntry_Click(int Index) {
     case 0:
       PassPosition = 1;
       current = 0;
-      while (current <= last && fails()) ++current;
+      while (current <= last && fails())
+        ++current;
       break;
     case 1:
       current -= 1;
       PassPosition = static_cast<std::int16_t>(std::max(1, PassPosition - 1));
-      while (current >= 0 && fails()) --current;
+      while (current >= 0 && fails())
+        --current;
       break;
     case 2:
       current += 1;
       PassPosition = static_cast<std::int16_t>(std::min<int>(passCount, PassPosition + 1));
-      while (current <= last && fails()) ++current;
+      while (current <= last && fails())
+        ++current;
       break;
     case 3:
       current = last;
       PassPosition = static_cast<std::int16_t>(passCount);
-      while (current >= 0 && fails()) --current;
+      while (current >= 0 && fails())
+        --current;
       break;
     default:
       return;
@@ -311,19 +323,19 @@ void frmAloftra::FilterCheck(bool& pass) {
 
 void frmAloftra::AloftraColor(bool changed) {
   Color color = changed ? kRed : kBlack;
-  for (Control* field : std::initializer_list<Control*>{
-           &FlightDate, &TimeOfDay, &AirTime, &GliderName, &SiteName, &Distance, &BaseWind,
-           &PeakWind, &MaxLift, &MaxSink, &LaunchMSL, &LandingMSL, &MaxMSL, &OverLaunch,
-           &Remarks}) {
+  for (Control* field :
+       std::initializer_list<Control*>{&FlightDate, &TimeOfDay, &AirTime, &GliderName, &SiteName,
+                                       &Distance, &BaseWind, &PeakWind, &MaxLift, &MaxSink,
+                                       &LaunchMSL, &LandingMSL, &MaxMSL, &OverLaunch, &Remarks}) {
     field->SetForeColor(color);
   }
 }
 
 void frmAloftra::SetEntryBackColor(Color color) {
-  for (Control* field : std::initializer_list<Control*>{
-           &FlightDate, &TimeOfDay, &AirTime, &GliderName, &SiteName, &Distance, &BaseWind,
-           &PeakWind, &MaxLift, &MaxSink, &LaunchMSL, &LandingMSL, &MaxMSL, &OverLaunch,
-           &Remarks}) {
+  for (Control* field :
+       std::initializer_list<Control*>{&FlightDate, &TimeOfDay, &AirTime, &GliderName, &SiteName,
+                                       &Distance, &BaseWind, &PeakWind, &MaxLift, &MaxSink,
+                                       &LaunchMSL, &LandingMSL, &MaxMSL, &OverLaunch, &Remarks}) {
     field->SetBackColor(color);
   }
 }
@@ -372,8 +384,7 @@ void frmAloftra::SiteName_Click() {
     if (site.IsFree() || site.SITE_NAME != SiteName.Text()) continue;
     SiteLocation.SetText(site.LOCATION);
     LaunchMSL.SetText(DisplayValue(site.LAUNCH_MSL, UnitKind::kAltitude, true, book.UNIT_FLAGS));
-    LandingMSL.SetText(
-        DisplayValue(site.LANDING_MSL, UnitKind::kAltitude, true, book.UNIT_FLAGS));
+    LandingMSL.SetText(DisplayValue(site.LANDING_MSL, UnitKind::kAltitude, true, book.UNIT_FLAGS));
     RoseFlags = site.WIND_FLAGS;
     DrawRose();
     return;

@@ -19,7 +19,9 @@ constexpr Color kTurbulenceColors[7] = {kBlack,           Rgb(255, 192, 255), Rg
                                         Rgb(64, 0, 64)};
 
 // The vario area of the page, where a right click opens the vario display dialog.
-bool InVarioArea(double x, double y) { return x > 6900 && x < 7410 && y > 840 && y < 2865; }
+bool InVarioArea(double x, double y) {
+  return x > 6900 && x < 7410 && y > 840 && y < 2865;
+}
 
 // The turbulence level under a click on the scale, or 0 when the click is not on it.
 int TurbulenceLevelAt(double x, double y) {
@@ -57,9 +59,8 @@ void frmAloftra::Form_MouseUp(int Button, int Shift, double X, double Y) {
     StatusLabelMouseUp(Button, kOptionsVario);
     return;
   }
-  std::int16_t hit = RoseHitTest(static_cast<float>(kRoseCentreX),
-                                 static_cast<float>(kRoseCentreY), static_cast<float>(X),
-                                 static_cast<float>(Y));
+  std::int16_t hit = RoseHitTest(static_cast<float>(kRoseCentreX), static_cast<float>(kRoseCentreY),
+                                 static_cast<float>(X), static_cast<float>(Y));
   if (hit != kRoseMissed) {
     MarkModified();
     if (hit == kRoseCentre) {
@@ -78,9 +79,13 @@ void frmAloftra::Form_MouseUp(int Button, int Shift, double X, double Y) {
   RefreshTurbulenceScale();
 }
 
-void frmAloftra::MaxLift_Change() { DrawVarioBar(true); }
+void frmAloftra::MaxLift_Change() {
+  DrawVarioBar(true);
+}
 
-void frmAloftra::MaxSink_Change() { DrawVarioBar(false); }
+void frmAloftra::MaxSink_Change() {
+  DrawVarioBar(false);
+}
 
 void frmAloftra::DrawVarioBar(bool lift) {
   const Logbook& book = app_.Book();
@@ -112,7 +117,9 @@ void frmAloftra::RefreshTurbulenceScale() {
   }
 }
 
-void frmAloftra::DrawRose() { PaintRose(Drawing(), kRoseCentreX, kRoseCentreY, RoseFlags); }
+void frmAloftra::DrawRose() {
+  PaintRose(Drawing(), kRoseCentreX, kRoseCentreY, RoseFlags);
+}
 
 void frmAloftra::DrawRoseSector(int k, Flag flag) {
   PaintRoseSector(Drawing(), kRoseCentreX, kRoseCentreY, k, flag);

@@ -300,7 +300,8 @@ void frmAloftra::WireEvents() {
   RemarksExpand.onClick = [this] { RemarksExpand_Click(); };
   RemarksRestore.onClick = [this] { RemarksRestore_Click(); };
   XC_Details.onClick = [this] { XC_Details_Click(); };
-  for (int i = 0; i < 4; ++i) ViewEntry[i].onClick = [this, i] { ViewEntry_Click(i); };
+  for (int i = 0; i < 4; ++i)
+    ViewEntry[i].onClick = [this, i] { ViewEntry_Click(i); };
   NewEntry.onClick = [this] { NewEntry_Click(); };
   Enter.onClick = [this] { Enter_Click(); };
   DeleteEntry.onClick = [this] { DeleteEntry_Click(); };
@@ -320,11 +321,11 @@ void frmAloftra::WireEvents() {
 void frmAloftra::SetTabOrder() {
   int order = 0;
   for (Control* control : std::initializer_list<Control*>{
-           &FlightDate, &TimeOfDay, &AirTime, &GliderName, &Places[0], &Places[1], &SiteName,
-           &BaseWind, &PeakWind, &MaxLift, &MaxSink, &LaunchMSL, &MaxMSL, &OverLaunch,
-           &LandingMSL, &Distance, &XC_Details, &NonFlying, &Highlight, &Remarks, &Enter,
-           &NewEntry, &DeleteEntry, &ViewEntry[0], &ViewEntry[1], &ViewEntry[2], &ViewEntry[3],
-           &FlightNo, &SiteLocation}) {
+           &FlightDate,   &TimeOfDay,    &AirTime,      &GliderName, &Places[0],   &Places[1],
+           &SiteName,     &BaseWind,     &PeakWind,     &MaxLift,    &MaxSink,     &LaunchMSL,
+           &MaxMSL,       &OverLaunch,   &LandingMSL,   &Distance,   &XC_Details,  &NonFlying,
+           &Highlight,    &Remarks,      &Enter,        &NewEntry,   &DeleteEntry, &ViewEntry[0],
+           &ViewEntry[1], &ViewEntry[2], &ViewEntry[3], &FlightNo,   &SiteLocation}) {
     control->SetTabIndex(order++);
   }
   for (Control* control : Controls()) {

@@ -4,7 +4,9 @@
 
 namespace aloftra {
 
-std::string RoseGroup(int k) { return "rose." + std::to_string(k); }
+std::string RoseGroup(int k) {
+  return "rose." + std::to_string(k);
+}
 
 void PaintRoseSector(DrawList& drawing, int centreX, int centreY, int k, Flag flag) {
   Color color = flag == kFlagSet ? kRoseSetColor : kButtonFace;
@@ -16,7 +18,8 @@ void PaintRoseSector(DrawList& drawing, int centreX, int centreY, int k, Flag fl
 }
 
 void PaintRose(DrawList& drawing, int centreX, int centreY, const WindFlags& flags) {
-  for (int k = 0; k < kWindPoints; ++k) PaintRoseSector(drawing, centreX, centreY, k, flags[k]);
+  for (int k = 0; k < kWindPoints; ++k)
+    PaintRoseSector(drawing, centreX, centreY, k, flags[k]);
 }
 
 }  // namespace aloftra

@@ -21,15 +21,12 @@
 #include "form/OptionButton.h"
 #include "form/Shape.h"
 #include "form/TextBox.h"
+#include "shell/EditState.h"
 #include "shell/Page.h"
 
 namespace aloftra {
 
 struct FlightRecord;
-
-// The state of the entry on a page: as stored, edited, new, or being filled by the program
-// (whose change events are ignored).
-enum class EditState : std::uint8_t { kClean = 0, kModified = 1, kNew = 2, kFilling = 3 };
 
 // Places of the flight page that behaviour depends on, in twips.
 inline constexpr int kRoseCentreX = 6060;
@@ -69,7 +66,7 @@ class frmAloftra : public Page {
   aloftra::Label RemarksLabel;
   Shape RoseOutline;
   Shape RoseCentre;
-  ControlArray<Shape> Turbulence;  // indices 1-6
+  ControlArray<Shape> Turbulence;   // indices 1-6
   ControlArray<LineControl> Lines;  // indices 0-14, the vario scale
 
   TextBox FlightNo;

@@ -13,14 +13,22 @@ constexpr Color Rgb(int red, int green, int blue) {
   return static_cast<Color>(red) | (static_cast<Color>(green) << 8) |
          (static_cast<Color>(blue) << 16);
 }
-constexpr int RedOf(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(Color c) {
+  return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(Color c) {
+  return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(Color c) {
+  return static_cast<int>((c >> 16) & 0xFF);
+}
 
 constexpr Color kSystemColorFlag = 0x80000000u;
-constexpr bool IsSystemColor(Color c) { return (c & kSystemColorFlag) != 0; }
+constexpr bool IsSystemColor(Color c) {
+  return (c & kSystemColorFlag) != 0;
+}
 
-constexpr Color kButtonFace = kSystemColorFlag | 0x0F;  // window and button background
+constexpr Color kButtonFace = kSystemColorFlag | 0x0F;        // window and button background
 constexpr Color kWindowBackground = kSystemColorFlag | 0x05;  // text box background
 constexpr Color kWindowText = kSystemColorFlag | 0x08;
 

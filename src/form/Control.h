@@ -74,7 +74,10 @@ class Control {
 
   const Rect& Geometry() const { return geometry_; }
   void Move(int left, int top, int width, int height) { geometry_ = {left, top, width, height}; }
-  void Move(int left, int top) { geometry_.left = left; geometry_.top = top; }
+  void Move(int left, int top) {
+    geometry_.left = left;
+    geometry_.top = top;
+  }
   int Left() const { return geometry_.left; }
   int Top() const { return geometry_.top; }
   int Width() const { return geometry_.width; }

@@ -31,7 +31,8 @@ class ControlArray {
 
   template <class Fn>
   void ForEach(Fn fn) {
-    for (auto& control : controls_) fn(*control);
+    for (auto& control : controls_)
+      fn(*control);
   }
 
  private:

@@ -100,7 +100,8 @@ const std::vector<DrawItem>& DrawList::Items(std::string_view group) const {
 
 int DrawList::TotalItems() const {
   int total = 0;
-  for (const Group& g : groups_) total += static_cast<int>(g.items.size());
+  for (const Group& g : groups_)
+    total += static_cast<int>(g.items.size());
   return total;
 }
 

@@ -19,7 +19,8 @@ struct MenuItem {
 
 class Menu {
  public:
-  Menu(std::string name, std::string caption) : name_(std::move(name)), caption_(std::move(caption)) {}
+  Menu(std::string name, std::string caption)
+      : name_(std::move(name)), caption_(std::move(caption)) {}
 
   const std::string& Name() const { return name_; }
   const std::string& Caption() const { return caption_; }

@@ -13,8 +13,13 @@ namespace aloftra {
 inline constexpr const char* kProgramTitle = "Aloftra";
 
 enum class MsgBoxButtons { kOk = 0, kOkCancel = 1, kYesNoCancel = 3, kYesNo = 4 };
-enum class MsgBoxIcon { kNone = 0, kCritical = 16, kQuestion = 32, kExclamation = 48,
-                        kInformation = 64 };
+enum class MsgBoxIcon {
+  kNone = 0,
+  kCritical = 16,
+  kQuestion = 32,
+  kExclamation = 48,
+  kInformation = 64
+};
 enum class MsgBoxAnswer { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };
 
 struct FileDialogOptions {
@@ -22,15 +27,15 @@ struct FileDialogOptions {
   std::string filter;            // "Aloftra Files (*.log)|*.log"
   std::string defaultExtension;  // ".log"
   std::string initialName;
-  int flags = 0;                 // 4100: the file must exist, no read-only box
+  int flags = 0;  // 4100: the file must exist, no read-only box
 };
 
 class Platform {
  public:
   virtual ~Platform() = default;
 
-  virtual MsgBoxAnswer MsgBox(const std::string& prompt, MsgBoxButtons buttons,
-                              MsgBoxIcon icon, const std::string& title) = 0;
+  virtual MsgBoxAnswer MsgBox(const std::string& prompt, MsgBoxButtons buttons, MsgBoxIcon icon,
+                              const std::string& title) = 0;
   virtual void Beep() = 0;
 
   // The chosen full path, or nullopt when the pilot cancels.

@@ -1,6 +1,7 @@
 // The glider page: the gliders with their details and statistics.
 #pragma once
 
+#include "shell/EditState.h"
 #include "shell/Page.h"
 
 namespace aloftra {
@@ -8,6 +9,12 @@ namespace aloftra {
 class frmGliders : public Page {
  public:
   explicit frmGliders(App& app) : Page(app, PageId::kGliders, "frmGliders") {}
+
+  EditState State = EditState::kClean;
+
+  // Shows the current glider with its statistics; run after every recomputation while the page is
+  // Clean.
+  void GlidersDisplayEntry() {}
 };
 
 }  // namespace aloftra

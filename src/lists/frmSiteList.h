@@ -1,6 +1,7 @@
 // The site page: the flying sites with their details and statistics.
 #pragma once
 
+#include "shell/EditState.h"
 #include "shell/Page.h"
 
 namespace aloftra {
@@ -8,6 +9,12 @@ namespace aloftra {
 class frmSiteList : public Page {
  public:
   explicit frmSiteList(App& app) : Page(app, PageId::kSiteList, "frmSiteList") {}
+
+  EditState State = EditState::kClean;
+
+  // Shows the current site with its statistics; run after every recomputation while the page is
+  // Clean.
+  void SiteListDisplayEntry() {}
 };
 
 }  // namespace aloftra

@@ -21,12 +21,18 @@ struct PlaceholderSpec {
   const char* caption;
 };
 constexpr PlaceholderSpec kPlaceholderDialogs[] = {
-    {"frmImport", "Import Data"},        {"frmExport", "Export Data"},
-    {"frmPrint", "Print"},               {"frmCrossCountry", "Cross-Country Flight Details"},
-    {"frmFilters", "Aloftra Filter"},    {"frmVario", "Vario Display"},
-    {"frmUnits", "Units of Measure"},    {"frmFind", "Find"},
-    {"frmGoTo", "Display Flight"},       {"frmMultiFlight", "Multi-Flight Entry"},
-    {"frmListViewFlight", "Aloftra List View"}, {"frmListViewSite", "Aloftra Site List"},
+    {"frmImport", "Import Data"},
+    {"frmExport", "Export Data"},
+    {"frmPrint", "Print"},
+    {"frmCrossCountry", "Cross-Country Flight Details"},
+    {"frmFilters", "Aloftra Filter"},
+    {"frmVario", "Vario Display"},
+    {"frmUnits", "Units of Measure"},
+    {"frmFind", "Find"},
+    {"frmGoTo", "Display Flight"},
+    {"frmMultiFlight", "Multi-Flight Entry"},
+    {"frmListViewFlight", "Aloftra List View"},
+    {"frmListViewSite", "Aloftra Site List"},
     {"frmListViewGlider", "Aloftra Glider List"},
 };
 
@@ -66,13 +72,20 @@ void App::AddPlaceholderDialog(const std::string& name, const std::string& capti
 
 Page& App::PageById(PageId id) {
   switch (id) {
-    case PageId::kAloftra: return *aloftra_;
-    case PageId::kSiteList: return *siteList_;
-    case PageId::kGliders: return *gliders_;
-    case PageId::kPilotInfo: return *pilotInfo_;
-    case PageId::kSummary: return *summary_;
-    case PageId::kGraphs: return *graphs_;
-    case PageId::kNotes: return *notes_;
+    case PageId::kAloftra:
+      return *aloftra_;
+    case PageId::kSiteList:
+      return *siteList_;
+    case PageId::kGliders:
+      return *gliders_;
+    case PageId::kPilotInfo:
+      return *pilotInfo_;
+    case PageId::kSummary:
+      return *summary_;
+    case PageId::kGraphs:
+      return *graphs_;
+    case PageId::kNotes:
+      return *notes_;
   }
   return *aloftra_;
 }
@@ -91,8 +104,10 @@ Form* App::DialogNamed(const std::string& name) {
 
 std::vector<Form*> App::AllForms() {
   std::vector<Form*> forms;
-  for (Page* page : Pages()) forms.push_back(page);
-  for (const auto& dialog : dialogs_) forms.push_back(dialog.get());
+  for (Page* page : Pages())
+    forms.push_back(page);
+  for (const auto& dialog : dialogs_)
+    forms.push_back(dialog.get());
   return forms;
 }
 
@@ -104,7 +119,9 @@ void App::SwitchPage(Page& from, Page& to) {
   from.Hide();
 }
 
-void App::OpenDialog(Form& dialog) { OpenDialogOver(dialog, CurrentPage()); }
+void App::OpenDialog(Form& dialog) {
+  OpenDialogOver(dialog, CurrentPage());
+}
 
 void App::OpenDialogOver(Form& dialog, Form& page) {
   dialog.Move(page.Left() + 300, page.Top() + 600);

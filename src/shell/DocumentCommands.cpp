@@ -40,15 +40,32 @@ class BusyPointer {
 
 void App::FileCommand(int item) {
   switch (item) {
-    case kFileNew: NewCommand(); break;
-    case kFileOpen: OpenCommand(); break;
-    case kFileSave: SaveCommand(); break;
-    case kFileSaveAs: SaveAsCommand(); break;
-    case kFileImport: OpenDialog(*DialogNamed("frmImport")); break;
-    case kFileExport: OpenDialog(*DialogNamed("frmExport")); break;
-    case kFilePrint: OpenDialog(*DialogNamed("frmPrint")); break;
-    case kFileExit: ExitCommand(); break;
-    default: break;
+    case kFileNew:
+      NewCommand();
+      break;
+    case kFileOpen:
+      OpenCommand();
+      break;
+    case kFileSave:
+      SaveCommand();
+      break;
+    case kFileSaveAs:
+      SaveAsCommand();
+      break;
+    case kFileImport:
+      OpenDialog(*DialogNamed("frmImport"));
+      break;
+    case kFileExport:
+      OpenDialog(*DialogNamed("frmExport"));
+      break;
+    case kFilePrint:
+      OpenDialog(*DialogNamed("frmPrint"));
+      break;
+    case kFileExit:
+      ExitCommand();
+      break;
+    default:
+      break;
   }
 }
 
@@ -57,11 +74,13 @@ void App::UpdateCaption(bool modified, bool force) {
   logbook_.doc.modified = modified;
   std::string caption = std::string("Aloftra - ") + logbook_.doc.documentName;
   if (modified) caption += "*";
-  for (Page* page : Pages()) page->SetCaption(caption);
+  for (Page* page : Pages())
+    page->SetCaption(caption);
 }
 
 void App::SetSaveEnabled(bool enabled) {
-  for (Page* page : Pages()) page->FileMenu.Item(kFileSave).enabled = enabled;
+  for (Page* page : Pages())
+    page->FileMenu.Item(kFileSave).enabled = enabled;
 }
 
 SaveAnswer App::SavePrompt() {

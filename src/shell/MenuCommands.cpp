@@ -10,10 +10,14 @@ namespace {
 
 const char* ListViewFor(PageId page) {
   switch (page) {
-    case PageId::kAloftra: return "frmListViewFlight";
-    case PageId::kSiteList: return "frmListViewSite";
-    case PageId::kGliders: return "frmListViewGlider";
-    default: return nullptr;
+    case PageId::kAloftra:
+      return "frmListViewFlight";
+    case PageId::kSiteList:
+      return "frmListViewSite";
+    case PageId::kGliders:
+      return "frmListViewGlider";
+    default:
+      return nullptr;
   }
 }
 

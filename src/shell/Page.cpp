@@ -53,13 +53,20 @@ Page::Page(App& app, PageId id, std::string name)
 
 CommandButton& Page::PageButton(PageId page) {
   switch (page) {
-    case PageId::kAloftra: return GotoAloftra;
-    case PageId::kSiteList: return GotoSiteList;
-    case PageId::kGliders: return GotoGliders;
-    case PageId::kPilotInfo: return GotoPilotInfo;
-    case PageId::kSummary: return GotoSummary;
-    case PageId::kGraphs: return GotoGraphs;
-    case PageId::kNotes: return GotoNotes;
+    case PageId::kAloftra:
+      return GotoAloftra;
+    case PageId::kSiteList:
+      return GotoSiteList;
+    case PageId::kGliders:
+      return GotoGliders;
+    case PageId::kPilotInfo:
+      return GotoPilotInfo;
+    case PageId::kSummary:
+      return GotoSummary;
+    case PageId::kGraphs:
+      return GotoGraphs;
+    case PageId::kNotes:
+      return GotoNotes;
   }
   return GotoAloftra;
 }
@@ -120,7 +127,8 @@ void Page::BuildMenus() {
 
 void Page::DisableMenuItemsOfThisPage() {
   auto disable = [](Menu& menu, std::initializer_list<int> items) {
-    for (int item : items) menu.Item(item).enabled = false;
+    for (int item : items)
+      menu.Item(item).enabled = false;
   };
   switch (id_) {
     case PageId::kAloftra:
@@ -139,15 +147,17 @@ void Page::DisableMenuItemsOfThisPage() {
     case PageId::kPilotInfo:
     case PageId::kNotes:
       disable(SearchMenu, {kSearchFind, kSearchFindNext, kSearchListView, kSearchGoTo});
-      disable(OptionsMenu, {kOptionsSort, kOptionsFilter, kOptionsVario, kOptionsUnits,
-                            kOptionsMultiFlight});
+      disable(OptionsMenu,
+              {kOptionsSort, kOptionsFilter, kOptionsVario, kOptionsUnits, kOptionsMultiFlight});
       break;
   }
   // Save needs a file path; a new logbook has none.
   FileMenu.Item(kFileSave).enabled = false;
 }
 
-void Page::GotoPage(PageId target) { app_.SwitchPage(*this, app_.PageById(target)); }
+void Page::GotoPage(PageId target) {
+  app_.SwitchPage(*this, app_.PageById(target));
+}
 
 void Page::FileMenu_Click(int index) {
   app_.SetCurrentPage(*this);

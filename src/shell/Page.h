@@ -22,10 +22,19 @@ enum FileMenuItem : int {
   kFilePrint = 8,
   kFileExit = 10,
 };
-enum SearchMenuItem : int { kSearchFind = 0, kSearchFindNext = 1, kSearchListView = 3,
-                            kSearchGoTo = 5 };
-enum OptionsMenuItem : int { kOptionsSort = 0, kOptionsFilter = 1, kOptionsVario = 2,
-                             kOptionsUnits = 4, kOptionsMultiFlight = 6 };
+enum SearchMenuItem : int {
+  kSearchFind = 0,
+  kSearchFindNext = 1,
+  kSearchListView = 3,
+  kSearchGoTo = 5
+};
+enum OptionsMenuItem : int {
+  kOptionsSort = 0,
+  kOptionsFilter = 1,
+  kOptionsVario = 2,
+  kOptionsUnits = 4,
+  kOptionsMultiFlight = 6
+};
 enum HelpMenuItem : int { kHelpContents = 0, kHelpAbout = 2 };
 
 // All pages share one size and one place on the screen.

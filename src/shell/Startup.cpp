@@ -26,7 +26,9 @@ std::string App::ProgramFolderFile(const std::string& fileName) const {
   return (last == '/' || last == '\\') ? folder + fileName : folder + "/" + fileName;
 }
 
-std::string App::SettingsFilePath() const { return ProgramFolderFile(kSettingsFileName); }
+std::string App::SettingsFilePath() const {
+  return ProgramFolderFile(kSettingsFileName);
+}
 
 void App::Start(const std::string& commandLine, const std::string& currentDirectory) {
   commandLine_ = commandLine;

@@ -40,6 +40,8 @@ void frmAbout::WebSite_Click() {
   Dialog::Close();
 }
 
-void frmAbout::Close_Click() { Dialog::Close(); }
+void frmAbout::Close_Click() {
+  Dialog::Close();
+}
 
 }  // namespace aloftra

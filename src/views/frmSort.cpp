@@ -31,7 +31,9 @@ frmSort::frmSort(App& app)
   Cancel.onClick = [this] { Cancel_Click(); };
 }
 
-void frmSort::Form_Load() { Sort[app_.Book().doc.SortKey].SetValue(true); }
+void frmSort::Form_Load() {
+  Sort[app_.Book().doc.SortKey].SetValue(true);
+}
 
 void frmSort::Ok_Click() {
   Logbook& book = app_.Book();
@@ -49,6 +51,8 @@ void frmSort::Ok_Click() {
   Close();
 }
 
-void frmSort::Cancel_Click() { Close(); }
+void frmSort::Cancel_Click() {
+  Close();
+}
 
 }  // namespace aloftra

@@ -18,7 +18,8 @@ class FlightCommitTest : public FlightPageTest {
   }
   // Enters six flights on six days, into slots 0 to 5.
   void EnterSixFlights() {
-    for (int day = 1; day <= 6; ++day) EnterFlight(Flight("5/" + std::to_string(day) + "/2001"));
+    for (int day = 1; day <= 6; ++day)
+      EnterFlight(Flight("5/" + std::to_string(day) + "/2001"));
     ASSERT_EQ(Book().flights.LastIndex(), 5);
   }
   void ShowFlightInSlot(int slot) {

@@ -144,8 +144,7 @@ TEST_F(FlightDisplayTest, LastOnTheLastFlightWithEditsAsksAndAfterNoRestoresTheS
   EXPECT_EQ(page.Remarks.ForeColor(), kRed);
   platform.QueueAnswer(MsgBoxAnswer::kNo);
   page.ViewEntry[3].Click();
-  EXPECT_EQ(platform.LastMessage().prompt,
-            "Do you want to save the changes to the current entry?");
+  EXPECT_EQ(platform.LastMessage().prompt, "Do you want to save the changes to the current entry?");
   EXPECT_EQ(platform.LastMessage().title, "Save Changes");
   EXPECT_EQ(platform.Beeps(), 1);
   EXPECT_EQ(page.Remarks.Text(), "");
@@ -178,8 +177,7 @@ TEST_F(FlightDisplayTest, NewEntryStartsRedWithTodaysDateAndAsksToSaveAnEditedFl
   platform.QueueAnswer(MsgBoxAnswer::kNo);
   Page().NewEntry.Click();
   frmAloftra& page = Page();
-  EXPECT_EQ(platform.LastMessage().prompt,
-            "Do you want to save the changes to the current entry?");
+  EXPECT_EQ(platform.LastMessage().prompt, "Do you want to save the changes to the current entry?");
   EXPECT_EQ(page.EntryIndex.Caption(), "- New Entry -");
   EXPECT_EQ(page.FlightDate.Text(), "Dec 8, 2026");
   EXPECT_EQ(page.ActiveControl(), &page.FlightDate);
@@ -231,7 +229,8 @@ TEST_F(FlightDisplayTest, TheVarioBarsFillToScaleAndMarkOverRange) {
   const std::vector<DrawItem>& lift = page.Drawing().Items("vario.lift");
   ASSERT_EQ(lift.size(), 66u);
   EXPECT_TRUE(page.VarioMax.Visible());
-  for (const DrawItem& line : lift) EXPECT_NE(line.color, kButtonFace);
+  for (const DrawItem& line : lift)
+    EXPECT_NE(line.color, kButtonFace);
   EXPECT_EQ(page.State, EditState::kModified);
 
   TypeInto(page.MaxSink, "200");  // half scale: lines 0 to 32

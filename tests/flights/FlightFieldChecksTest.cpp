@@ -54,9 +54,10 @@ TEST_F(FlightFieldChecksTest, TheDateIsReadLenientlyShownInFullAndKeptBetween197
 }
 
 TEST_F(FlightFieldChecksTest, TheTimeFollowsTheTimeOfDayUnit) {
-  ExpectField(*this, Page().TimeOfDay,
-              {{"13:30", "1:30 PM", ""}, {"9:05am", "9:05 AM", ""}, {"later", "", "Invalid time of day."}},
-              platform);
+  ExpectField(
+      *this, Page().TimeOfDay,
+      {{"13:30", "1:30 PM", ""}, {"9:05am", "9:05 AM", ""}, {"later", "", "Invalid time of day."}},
+      platform);
   Book().UNIT_FLAGS[kUnitAmPm] = 0;
   Book().UNIT_FLAGS[kUnit24Hour] = kFlagSet;
   ExpectField(*this, Page().TimeOfDay, {{"13:30", "13:30", ""}, {"1:30 PM", "13:30", ""}},
@@ -84,15 +85,15 @@ TEST_F(FlightFieldChecksTest, AltitudeBoundsFollowTheAltitudeUnit) {
                {"-501", "", "Invalid launch altitude (-500 min, 30000 max)."},
                {"abc", "abc", ""}},
               platform);
-  ExpectField(*this, Page().OverLaunch,
-              {{"-1", "", "Invalid over launch altitude (30000 max)."}}, platform);
+  ExpectField(*this, Page().OverLaunch, {{"-1", "", "Invalid over launch altitude (30000 max)."}},
+              platform);
   UseMetres();
   Page().MaxMSL.SetText("");
   Page().OverLaunch.SetText("");
-  ExpectField(*this, Page().LandingMSL,
-              {{"9100", "9100", ""},
-               {"9101", "", "Invalid landing altitude (-150 min, 9100 max)."}},
-              platform);
+  ExpectField(
+      *this, Page().LandingMSL,
+      {{"9100", "9100", ""}, {"9101", "", "Invalid landing altitude (-150 min, 9100 max)."}},
+      platform);
 }
 
 TEST_F(FlightFieldChecksTest, TheThreeLinkedAltitudesStayConsistent) {

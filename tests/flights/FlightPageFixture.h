@@ -30,7 +30,8 @@ class FlightPageTest : public AppFixture {
   // Starts the program again on a logbook with these flights added.
   void OpenWithFlights(const std::vector<FlightRecord>& flights) {
     Logbook book = GlidersAndSites();
-    for (const FlightRecord& flight : flights) AddFlight(book, flight);
+    for (const FlightRecord& flight : flights)
+      AddFlight(book, flight);
     app = std::make_unique<App>(platform, files);
     OpenOnStart("Flights.log", book);
   }

@@ -107,7 +107,8 @@ TEST(ComboBoxTest, ASortedListSortsCaseInsensitivelyAndKeepsEqualEntriesInArriva
     form.Names.AddItem(name);
   }
   std::vector<std::string> order;
-  for (int i = 0; i < form.Names.ListCount(); ++i) order.push_back(form.Names.List(i));
+  for (int i = 0; i < form.Names.ListCount(); ++i)
+    order.push_back(form.Names.List(i));
   EXPECT_EQ(order, (std::vector<std::string>{"Alpha", "alpha", "Bravo", "charlie", "delta"}));
 }
 

@@ -38,7 +38,8 @@ TEST(MenuTest, OnlyEnabledVisibleItemsThatAreNotSeparatorsRunTheHandler) {
   menu.Item(2).enabled = false;
   std::vector<int> clicked;
   menu.onClick = [&](int index) { clicked.push_back(index); };
-  for (int index : {0, 1, 2, 7, -1}) menu.Click(index);
+  for (int index : {0, 1, 2, 7, -1})
+    menu.Click(index);
   EXPECT_EQ(clicked, std::vector<int>{0});
 }
 

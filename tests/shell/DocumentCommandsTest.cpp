@@ -20,7 +20,8 @@ class DocumentCommandsTest : public AppFixture {
   }
   std::vector<std::string> Captions() {
     std::vector<std::string> captions;
-    for (Page* page : app->Pages()) captions.push_back(page->Caption());
+    for (Page* page : app->Pages())
+      captions.push_back(page->Caption());
     return captions;
   }
   static std::vector<std::string> SevenTimes(const std::string& caption) {
@@ -35,7 +36,8 @@ TEST_F(DocumentCommandsTest, EveryPageShowsTheNameAndAStarWhileThereAreUnsavedCh
   platform.QueueFile(PathIn("Soaring.log"));
   app->FileCommand(kFileSaveAs);
   EXPECT_EQ(Captions(), SevenTimes("Aloftra - Soaring"));
-  for (Page* page : app->Pages()) EXPECT_TRUE(page->FileMenu.Item(kFileSave).enabled);
+  for (Page* page : app->Pages())
+    EXPECT_TRUE(page->FileMenu.Item(kFileSave).enabled);
 }
 
 TEST_F(DocumentCommandsTest, NewWithoutChangesAsksNothing) {
@@ -155,7 +157,8 @@ TEST_F(DocumentCommandsTest, SavingKeepsOneBackupAndRemembersTheLogbookForTheNex
   EXPECT_EQ(settings->colorMode, 1);
 }
 
-TEST_F(DocumentCommandsTest, SaveAsToAFolderThatCannotBeWrittenReportsAndLeavesTheDocumentUntitled) {
+TEST_F(DocumentCommandsTest,
+       SaveAsToAFolderThatCannotBeWrittenReportsAndLeavesTheDocumentUntitled) {
   if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
   std::string locked = PathIn("locked");
   ASSERT_EQ(mkdir(locked.c_str(), 0500), 0);

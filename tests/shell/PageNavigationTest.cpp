@@ -27,7 +27,8 @@ class PageNavigationTest : public AppFixture {
   }
   static std::vector<std::string> Captions(const Menu& menu) {
     std::vector<std::string> captions;
-    for (int i = 0; i < menu.ItemCount(); ++i) captions.push_back(menu.Item(i).caption);
+    for (int i = 0; i < menu.ItemCount(); ++i)
+      captions.push_back(menu.Item(i).caption);
     return captions;
   }
   static std::vector<std::string> DisabledItems(const Page& page) {
@@ -65,8 +66,8 @@ TEST_F(PageNavigationTest, PageButtonsSwitchPagesInPlaceAndTheOwnButtonIsMarkedA
 
 TEST_F(PageNavigationTest, PageButtonsSitInTheirRowWithTheirCaptions) {
   const std::vector<std::pair<std::string, int>> expected = {
-      {"Aloftra", 90},  {"Site List", 1170}, {"Gliders", 2220}, {"Pilot Info", 3270},
-      {"Summary", 4350}, {"Graphs", 5430},   {"Notes", 6480}};
+      {"Aloftra", 90},   {"Site List", 1170}, {"Gliders", 2220}, {"Pilot Info", 3270},
+      {"Summary", 4350}, {"Graphs", 5430},    {"Notes", 6480}};
   Page& page = app->Notes();
   for (int i = 0; i < kPageCount; ++i) {
     CommandButton& button = page.PageButton(static_cast<PageId>(i));
@@ -88,10 +89,10 @@ TEST_F(PageNavigationTest, SwitchingAwayAndBackKeepsAnEntryHalfTyped) {
 TEST_F(PageNavigationTest, EveryPageHasTheFourMenusWithTheirItemsAndKeys) {
   for (Page* page : app->Pages()) {
     SCOPED_TRACE(page->Name());
-    EXPECT_EQ(Captions(page->FileMenu),
-              (std::vector<std::string>{"New...", "Open...", "Save", "Save As...", "-",
-                                        "Import Data...", "Export Data...", "-", "Print...", "-",
-                                        "Exit"}));
+    EXPECT_EQ(
+        Captions(page->FileMenu),
+        (std::vector<std::string>{"New...", "Open...", "Save", "Save As...", "-", "Import Data...",
+                                  "Export Data...", "-", "Print...", "-", "Exit"}));
     bool shortListView = page->Id() == PageId::kNotes || page->Id() == PageId::kGraphs ||
                          page->Id() == PageId::kSummary;
     EXPECT_EQ(Captions(page->SearchMenu),
@@ -112,12 +113,12 @@ TEST_F(PageNavigationTest, EveryPageHasTheFourMenusWithTheirItemsAndKeys) {
 }
 
 TEST_F(PageNavigationTest, EachPageDisablesTheItemsThatMeanNothingThere) {
-  const std::vector<std::string> lists = {"Find...", "Find Next", "Go to Flight No...",
-                                          "Sort...", "Filter...", "Vario Display...",
-                                          "Multi-Flight Entry..."};
-  std::vector<std::string> summary = {"Find...",       "Find Next",       "List View",
-                                      "Go to Flight No...", "Sort...", "Filter...",
-                                      "Vario Display...",   "Multi-Flight Entry..."};
+  const std::vector<std::string> lists = {
+      "Find...",   "Find Next",        "Go to Flight No...",   "Sort...",
+      "Filter...", "Vario Display...", "Multi-Flight Entry..."};
+  std::vector<std::string> summary = {
+      "Find...", "Find Next", "List View",        "Go to Flight No...",
+      "Sort...", "Filter...", "Vario Display...", "Multi-Flight Entry..."};
   EXPECT_TRUE(DisabledItems(app->Aloftra()).empty());
   EXPECT_EQ(DisabledItems(app->SiteList()), lists);
   EXPECT_EQ(DisabledItems(app->Gliders()), lists);
@@ -126,10 +127,9 @@ TEST_F(PageNavigationTest, EachPageDisablesTheItemsThatMeanNothingThere) {
             (std::vector<std::string>{"Find...", "Find Next", "List View", "Go to Flight No...",
                                       "Sort...", "Vario Display...", "Units of Measure...",
                                       "Multi-Flight Entry..."}));
-  std::vector<std::string> everything = {"Find...",  "Find Next",        "List View",
-                                         "Go to Flight No...", "Sort...", "Filter...",
-                                         "Vario Display...",   "Units of Measure...",
-                                         "Multi-Flight Entry..."};
+  std::vector<std::string> everything = {
+      "Find...",   "Find Next",        "List View",           "Go to Flight No...",   "Sort...",
+      "Filter...", "Vario Display...", "Units of Measure...", "Multi-Flight Entry..."};
   EXPECT_EQ(DisabledItems(app->Notes()), everything);
   everything[2] = "List View...";
   EXPECT_EQ(DisabledItems(app->PilotInfo()), everything);
@@ -157,8 +157,9 @@ TEST_F(PageNavigationTest, ADialogOpensBelowRightOfItsPageWhichWaitsUntilItClose
 }
 
 TEST_F(PageNavigationTest, TheFileMenuOpensImportExportAndPrintOverTheCurrentPage) {
-  for (auto [item, name] : {std::pair{kFileImport, "frmImport"}, std::pair{kFileExport, "frmExport"},
-                            std::pair{kFilePrint, "frmPrint"}}) {
+  for (auto [item, name] :
+       {std::pair{kFileImport, "frmImport"}, std::pair{kFileExport, "frmExport"},
+        std::pair{kFilePrint, "frmPrint"}}) {
     app->Aloftra().FileMenu.Click(item);
     Form* dialog = app->DialogNamed(name);
     ASSERT_NE(dialog, nullptr);

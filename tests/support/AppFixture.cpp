@@ -111,14 +111,12 @@ void AppFixture::EnterFlight(const TypedFlight& flight) {
     TextBox* box;
     const std::string* text;
   };
-  for (Field field : {Field{&page.LaunchMSL, &flight.launch}, Field{&page.MaxMSL, &flight.maxMsl},
-                      Field{&page.OverLaunch, &flight.overLaunch},
-                      Field{&page.LandingMSL, &flight.landing},
-                      Field{&page.BaseWind, &flight.baseWind},
-                      Field{&page.PeakWind, &flight.peakWind}, Field{&page.MaxLift, &flight.maxLift},
-                      Field{&page.MaxSink, &flight.maxSink},
-                      Field{&page.Distance, &flight.distance},
-                      Field{&page.Remarks, &flight.remarks}}) {
+  for (Field field :
+       {Field{&page.LaunchMSL, &flight.launch}, Field{&page.MaxMSL, &flight.maxMsl},
+        Field{&page.OverLaunch, &flight.overLaunch}, Field{&page.LandingMSL, &flight.landing},
+        Field{&page.BaseWind, &flight.baseWind}, Field{&page.PeakWind, &flight.peakWind},
+        Field{&page.MaxLift, &flight.maxLift}, Field{&page.MaxSink, &flight.maxSink},
+        Field{&page.Distance, &flight.distance}, Field{&page.Remarks, &flight.remarks}}) {
     if (!field.text->empty()) TypeInto(*field.box, *field.text);
   }
   if (flight.highlight) page.Highlight.SetChecked(true);

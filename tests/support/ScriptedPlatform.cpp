@@ -6,7 +6,8 @@ namespace aloftra::test {
 
 std::vector<std::string> ScriptedPlatform::Prompts() const {
   std::vector<std::string> prompts;
-  for (const RecordedMessage& message : messages_) prompts.push_back(message.prompt);
+  for (const RecordedMessage& message : messages_)
+    prompts.push_back(message.prompt);
   return prompts;
 }
 
@@ -23,8 +24,7 @@ MsgBoxAnswer ScriptedPlatform::MsgBox(const std::string& prompt, MsgBoxButtons b
   return MsgBoxAnswer::kCancel;
 }
 
-std::optional<std::string> ScriptedPlatform::NextFile(bool save,
-                                                      const FileDialogOptions& options) {
+std::optional<std::string> ScriptedPlatform::NextFile(bool save, const FileDialogOptions& options) {
   fileDialogs_.push_back(RecordedFileDialog{save, options});
   if (files_.empty()) return std::nullopt;
   std::optional<std::string> path = files_.front();
