@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
+#include <QWindow>
 #include <exception>
 
 #include "form/Platform.h"
@@ -107,6 +108,7 @@ void FormBinding::SyncAll() {
     // Shown before others are hidden, so the screen is never without a window.
     for (Entry& entry : entries_) {
       if (entry.form->Visible() && !entry.window->isVisible()) {
+        if (entry.kind == WindowKind::kDialog) KeepOverOwner(*entry.window);
         entry.window->show();
         entry.window->raise();
         entry.window->activateWindow();
@@ -125,6 +127,25 @@ void FormBinding::SyncAll() {
     if (entry.form->Visible()) entry.window->RepaintIfChanged();
   }
   --syncing_;
+}
+
+void FormBinding::KeepOverOwner(FormWindow& dialog) {
+  // A dialog belongs to the page it disabled, else to the window the pilot was using; the
+  // desktop then keeps it above that window.
+  QWidget* owner = nullptr;
+  for (Entry& entry : entries_) {
+    if (entry.kind == WindowKind::kPage && entry.window && entry.window->isVisible() &&
+        !entry.form->Enabled()) {
+      owner = entry.window.get();
+      break;
+    }
+  }
+  if (owner == nullptr) owner = QApplication::activeWindow();
+  if (owner == nullptr || owner == &dialog) return;
+  // The native windows are made now, so the desktop knows the owner before the dialog shows.
+  dialog.winId();
+  owner->winId();
+  dialog.windowHandle()->setTransientParent(owner->windowHandle());
 }
 
 void FormBinding::FocusChanged(QWidget* old, QWidget* now) {

@@ -62,6 +62,7 @@ class FormBinding : public QObject, public Dispatcher {
 
   Entry* EntryOf(const Form& form);
   const Entry* EntryOf(const Form& form) const;
+  void KeepOverOwner(FormWindow& dialog);
   void FocusChanged(QWidget* old, QWidget* now);
   void RunGuarded(const std::function<void()>& call);
   void QuitIfDone();

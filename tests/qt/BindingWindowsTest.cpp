@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 #include "BindingFixture.h"
 
@@ -39,6 +40,9 @@ TEST_F(BindingTest, AFormShownByAHandlerGetsItsWindowAndAHiddenOneLosesIt) {
   EXPECT_EQ(secondWindow->Kind(), qt::WindowKind::kDialog);
   EXPECT_EQ(secondWindow->pos(), QPoint(120, 140));
   EXPECT_FALSE(window->isEnabled());
+  // The desktop keeps the dialog above the page it disabled.
+  ASSERT_NE(secondWindow->windowHandle(), nullptr);
+  EXPECT_EQ(secondWindow->windowHandle()->transientParent(), window->windowHandle());
 
   second.onUnload = [&](int&) { form.SetEnabled(true); };
   auto* close = secondWindow->findChild<QPushButton*>(QStringLiteral("Close"));
