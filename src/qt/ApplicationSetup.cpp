@@ -1,8 +1,10 @@
 #include "qt/ApplicationSetup.h"
 
+#include <QIcon>
 #include <QString>
 #include <cstdio>
 
+#include "qt/Pictures.h"
 #include "qt/QtConvert.h"
 
 namespace aloftra::qt {
@@ -24,6 +26,7 @@ void SetUpApplication(QApplication& application) {
   QApplication::setStyle(QStringLiteral("Fusion"));
   QApplication::setFont(DefaultFormFont());
   QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setWindowIcon(QIcon(PicturePixmap("glider", QSize(64, 64), DefaultPictureColor())));
 }
 
 }  // namespace aloftra::qt

@@ -10,8 +10,6 @@ namespace aloftra::qt {
 
 namespace {
 
-const QColor kPictureColor(32, 72, 144);
-
 QPointF ToPixelPoint(double x, double y) {
   return QPointF(x / kTwipsPerPixel, y / kTwipsPerPixel);
 }
@@ -135,8 +133,8 @@ void PaintGraphicalControls(QPainter& painter, const Form& form, const QPalette&
     if (control->Kind() != ControlKind::kImage || !control->EffectivelyVisible()) continue;
     const auto& image = static_cast<const Image&>(*control);
     // A picture has colours of its own unless the form gives it one.
-    QColor color =
-        IsSystemColor(image.ForeColor()) ? kPictureColor : ToQColor(image.ForeColor(), palette);
+    QColor color = IsSystemColor(image.ForeColor()) ? DefaultPictureColor()
+                                                    : ToQColor(image.ForeColor(), palette);
     PaintPicture(painter, image.Picture(), QRectF(ToPixelRect(image.Geometry())), color);
   }
 }

@@ -41,7 +41,8 @@ void PaintBrowseArrow(QPainter& painter, const QRectF& area, const QColor& color
   }
 }
 
-// A hang glider seen from below: the swept wing, the keel and the pilot under it.
+// A hang glider seen from the front: the arched wing with its king post, the triangle of
+// the control frame under it and the pilot hanging in between.
 void PaintGlider(QPainter& painter, const QRectF& area, const QColor& color) {
   double side = std::min(area.width(), area.height());
   QRectF box(area.center().x() - side / 2.0, area.center().y() - side / 2.0, side, side);
@@ -49,21 +50,29 @@ void PaintGlider(QPainter& painter, const QRectF& area, const QColor& color) {
     return QPointF(box.left() + x * box.width(), box.top() + y * box.height());
   };
   QPainterPath wing;
-  wing.moveTo(at(0.5, 0.22));
-  wing.lineTo(at(0.97, 0.62));
-  wing.quadTo(at(0.75, 0.55), at(0.5, 0.48));
-  wing.quadTo(at(0.25, 0.55), at(0.03, 0.62));
+  wing.moveTo(at(0.02, 0.50));
+  wing.quadTo(at(0.25, 0.30), at(0.5, 0.28));
+  wing.quadTo(at(0.75, 0.30), at(0.98, 0.50));
+  wing.quadTo(at(0.75, 0.36), at(0.5, 0.35));
+  wing.quadTo(at(0.25, 0.36), at(0.02, 0.50));
   wing.closeSubpath();
-  painter.setPen(QPen(color, std::max(1.0, side / 40.0)));
+  double line = std::max(1.0, side / 36.0);
+  painter.setPen(QPen(color, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   painter.setBrush(color);
   painter.drawPath(wing);
-  painter.drawLine(at(0.5, 0.22), at(0.5, 0.66));                // keel
-  painter.drawLine(at(0.5, 0.48), at(0.5, 0.74));                // hang strap
-  painter.drawEllipse(at(0.5, 0.78), side * 0.04, side * 0.04);  // the pilot
-  painter.drawLine(at(0.38, 0.66), at(0.62, 0.66));              // control bar
+  painter.drawLine(at(0.5, 0.28), at(0.5, 0.16));  // king post
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPolygon(QPolygonF({at(0.5, 0.35), at(0.36, 0.74), at(0.64, 0.74)}));
+  painter.drawLine(at(0.5, 0.35), at(0.5, 0.56));  // hang strap
+  painter.setBrush(color);
+  painter.drawEllipse(QRectF(at(0.42, 0.56), at(0.58, 0.64)));  // the pilot, prone
 }
 
 }  // namespace
+
+QColor DefaultPictureColor() {
+  return QColor(32, 72, 144);
+}
 
 bool IsKnownPicture(const std::string& name) {
   return name == "first" || name == "previous" || name == "next" || name == "last" ||

@@ -11,6 +11,9 @@
 
 namespace aloftra::qt {
 
+// The colour of a picture that is given none of its own.
+QColor DefaultPictureColor();
+
 // Whether a picture of this name can be drawn.
 bool IsKnownPicture(const std::string& name);
 
