@@ -169,7 +169,8 @@ class LogbookParser {
         break;
     }
     if (static_cast<int>(items_.size()) != expectedItems) {
-      return Fail(AtLine(what) + std::to_string(items_.size()) + " items instead of " +
+      return Fail(AtLine(what) + std::to_string(items_.size()) +
+                  (items_.size() == 1 ? " item" : " items") + " instead of " +
                   std::to_string(expectedItems));
     }
     return true;
