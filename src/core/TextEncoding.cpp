@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace aloftra {
 
@@ -83,15 +84,25 @@ std::optional<char32_t> NextCodePoint(std::string_view bytes, std::size_t& pos) 
   return code;
 }
 
+// The length of the run of ASCII bytes at pos, read eight at a time.
+std::size_t AsciiRun(std::string_view bytes, std::size_t pos) {
+  const std::size_t start = pos;
+  for (; pos + 8 <= bytes.size(); pos += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes.data() + pos, 8);
+    if ((word & 0x8080808080808080ULL) != 0) break;
+  }
+  while (pos < bytes.size() && static_cast<unsigned char>(bytes[pos]) < 0x80)
+    ++pos;
+  return pos - start;
+}
+
 bool StartsWithByteOrderMark(std::string_view bytes) {
   return bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark;
 }
 
 bool IsAscii(std::string_view bytes) {
-  for (char c : bytes) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
+  return AsciiRun(bytes, 0) == bytes.size();
 }
 
 }  // namespace
@@ -99,7 +110,8 @@ bool IsAscii(std::string_view bytes) {
 bool IsValidUtf8(std::string_view bytes) {
   std::size_t pos = 0;
   while (pos < bytes.size()) {
-    if (!NextCodePoint(bytes, pos)) return false;
+    pos += AsciiRun(bytes, pos);
+    if (pos < bytes.size() && !NextCodePoint(bytes, pos)) return false;
   }
   return true;
 }
@@ -107,8 +119,13 @@ bool IsValidUtf8(std::string_view bytes) {
 std::string Windows1252ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 4);
-  for (char c : bytes)
-    AppendUtf8(out, CodePointOfByte(static_cast<unsigned char>(c)));
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    const std::size_t run = AsciiRun(bytes, pos);
+    out.append(bytes.data() + pos, run);
+    pos += run;
+    if (pos < bytes.size())
+      AppendUtf8(out, CodePointOfByte(static_cast<unsigned char>(bytes[pos++])));
+  }
   return out;
 }
 
@@ -117,6 +134,10 @@ std::optional<std::string> Utf8ToWindows1252(std::string_view text) {
   out.reserve(text.size());
   std::size_t pos = 0;
   while (pos < text.size()) {
+    const std::size_t run = AsciiRun(text, pos);
+    out.append(text.data() + pos, run);
+    pos += run;
+    if (pos == text.size()) break;
     const std::optional<char32_t> code = NextCodePoint(text, pos);
     if (!code) return std::nullopt;
     const std::optional<unsigned char> byte = ByteOfCodePoint(*code);
