@@ -5,6 +5,7 @@
 #include "cli/LogbookJson.h"
 #include "core/DateTime.h"
 #include "core/LogbookFile.h"
+#include "stats/StatisticsEngine.h"
 
 namespace aloftra {
 
@@ -24,9 +25,12 @@ bool LoadOrReport(FileSystem& fs, const std::string& path, Logbook& book, std::o
   return false;
 }
 
-int Dump(FileSystem& fs, const std::string& path, std::ostream& out, std::ostream& err) {
+int Dump(FileSystem& fs, const std::string& path, DateTime now, std::ostream& out,
+         std::ostream& err) {
   Logbook book;
   if (!LoadOrReport(fs, path, book, err)) return kCliFileFailure;
+  // The pilot sees statistics recomputed from the flights as soon as a logbook opens.
+  ComputeStatistics(book, now);
   WriteLogbookJson(out, book);
   return out.good() ? kCliOk : kCliFileFailure;
 }
@@ -54,7 +58,7 @@ LogbookReadResult OpenLogbook(FileSystem& fs, const std::string& path, Logbook& 
 
 int RunCli(const std::vector<std::string>& args, FileSystem& fs, DateTime now, std::ostream& out,
            std::ostream& err) {
-  if (args.size() == 2 && args[0] == "dump") return Dump(fs, args[1], out, err);
+  if (args.size() == 2 && args[0] == "dump") return Dump(fs, args[1], now, out, err);
   if (args.size() == 3 && args[0] == "resave") return Resave(fs, args[1], args[2], now, err);
   err << kUsage;
   return kCliUsage;

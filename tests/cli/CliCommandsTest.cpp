@@ -8,6 +8,7 @@
 
 #include "cli/CliCommands.h"
 #include "core/DateTime.h"
+#include "core/LogbookWriter.h"
 #include "core/PosixFileSystem.h"
 #include "support/FaultyFileSystem.h"
 #include "support/LogbookSamples.h"
@@ -16,6 +17,9 @@ namespace aloftra {
 namespace {
 
 using Json = nlohmann::json;
+
+// The clock the commands run at: days since the last flight count from it.
+const DateTime kNow = MakeDateTime(2010, 1, 2, 3, 4, 5);
 
 struct CliRun {
   int code = -1;
@@ -29,7 +33,7 @@ class CliTest : public ::testing::Test {
     std::ostringstream out;
     std::ostringstream err;
     CliRun run;
-    run.code = RunCli(args, fs, MakeDateTime(2010, 1, 2, 3, 4, 5), out, err);
+    run.code = RunCli(args, fs, kNow, out, err);
     run.out = out.str();
     run.err = err.str();
     return run;
@@ -83,6 +87,45 @@ TEST_F(CliTest, DumpPrintsEveryRecordUnderItsOwnNames) {
   EXPECT_EQ(Json::parse("[0,2]"), j["orders"]["Max MSL"]);
   EXPECT_EQ(Json::parse("[0,2]"), j["orders"]["Over Launch"]);
   EXPECT_EQ(Json::parse("[2,0]"), j["orders"]["Distance"]);
+}
+
+TEST_F(CliTest, DumpShowsTheStatisticsAsOpenRecomputesThem) {
+  // Stored statistics that the flights do not bear out: Open recomputes them at once.
+  Logbook book;
+  GliderRecord glider;
+  glider.GLIDER_NAME = "Falcon";
+  glider.HANG_GLIDER = 255;
+  glider.SOLO = 255;
+  book.gliders.Append(glider);
+  SiteRecord site;
+  site.SITE_NAME = "Point";
+  book.sites.Append(site);
+  for (int day = 1; day <= 2; ++day) {
+    FlightRecord flight;
+    flight.DATE = MakeDateTime(2010, 1, day, 12);
+    flight.AIRTIME = static_cast<std::int16_t>(30 * day);
+    flight.SOLO = 255;
+    flight.FLIGHT_NO = 99;
+    book.flights.Append(flight);
+    book.order.Rows().push_back(
+        {static_cast<std::int16_t>(day - 1), static_cast<std::int16_t>(2 - day), 0, 0, 0});
+  }
+  book.order.Rows()[1][kSortMaxMsl] = 1;
+  book.order.Rows()[1][kSortOverLaunch] = 1;
+  book.order.Rows()[1][kSortDistance] = 1;
+  book.totals[kHangGliding].FLIGHTS_SOLO = 500;
+  folder.WriteFile("stale.log", *FormatLogbookFile(book, kNow));
+
+  CliRun run = Cli({"dump", folder.PathOf("stale.log")});
+  ASSERT_EQ(kCliOk, run.code) << run.err;
+  const Json j = Json::parse(run.out);
+  EXPECT_EQ(1, j["flights"][0]["FLIGHT_NO"]);
+  EXPECT_EQ(2, j["flights"][1]["FLIGHT_NO"]);
+  EXPECT_EQ(2, j["totals"]["hang_gliding"]["FLIGHTS_SOLO"]);
+  EXPECT_EQ(90, j["gliders"][0]["TOTAL_AIRTIME"]);
+  EXPECT_EQ(1, j["gliders"][0]["LONGEST_FLIGHT"]);
+  EXPECT_EQ(2, j["sites"][0]["FLYING_DAYS"]);
+  EXPECT_EQ(0, j["totals"]["hang_gliding"]["DAYS_SINCE_LAST"]);  // last flown 2 Jan, now 2 Jan
 }
 
 TEST_F(CliTest, DumpKeepsTheDataModelOrderOfFields) {

@@ -1,7 +1,5 @@
 #include "support/AppFixture.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,19 +9,6 @@
 #include "flights/frmAloftra.h"
 
 namespace aloftra::test {
-
-TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "aloftra-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temp folder");
-  path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ignored;
-  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                               std::filesystem::perm_options::add, ignored);
-  std::filesystem::remove_all(path_, ignored);
-}
 
 GliderRecord MakeGlider(const std::string& name, bool hangGlider, bool tandem) {
   GliderRecord glider;

@@ -14,21 +14,10 @@
 #include "core/PosixFileSystem.h"
 #include "form/TextBox.h"
 #include "shell/App.h"
+#include "support/FaultyFileSystem.h"
 #include "support/ScriptedPlatform.h"
 
 namespace aloftra::test {
-
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 GliderRecord MakeGlider(const std::string& name, bool hangGlider, bool tandem = false);
 SiteRecord MakeSite(const std::string& name, const std::string& location = "",
