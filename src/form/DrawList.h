@@ -14,6 +14,7 @@
 
 namespace aloftra {
 
+// A line runs from its first point up to, but not including, its last point.
 struct DrawItem {
   enum class Kind { kLine, kRect, kCircle, kPie, kText };
   Kind kind = Kind::kLine;

@@ -1,5 +1,7 @@
 #include "qt/FormPainter.h"
 
+#include <algorithm>
+#include <cmath>
 #include <numbers>
 
 #include "form/Shape.h"
@@ -71,6 +73,19 @@ void PaintShape(QPainter& painter, const Shape& shape, const QPalette& palette) 
       QRectF(area.center().x() - side / 2, area.center().y() - side / 2, side, side));
 }
 
+// A line of the drawing list leaves out its last point, as lines are drawn on the forms
+// everywhere: wedges of the wind rose that meet end to end then never paint over each other.
+void PaintOpenLine(QPainter& painter, const DrawItem& item, const QPalette& palette) {
+  painter.setPen(OutlinePen(item.color, item.width, palette));
+  QPointF from = ToPixelPoint(item.x1, item.y1);
+  QPointF to = ToPixelPoint(item.x2, item.y2);
+  QPointF along = to - from;
+  double length = std::max(std::abs(along.x()), std::abs(along.y()));
+  if (length < 1) return;  // a line one pixel long or less leaves nothing to draw
+  to -= along / length;
+  painter.drawLine(from, to);
+}
+
 void PaintLine(QPainter& painter, const LineControl& line, const QPalette& palette) {
   painter.setPen(OutlinePen(line.BorderColor(), 1, palette));
   painter.drawLine(ToPixelPoint(line.X1(), line.Y1()), ToPixelPoint(line.X2(), line.Y2()));
@@ -81,8 +96,7 @@ void PaintLine(QPainter& painter, const LineControl& line, const QPalette& palet
 void PaintDrawItem(QPainter& painter, const DrawItem& item, const QPalette& palette) {
   switch (item.kind) {
     case DrawItem::Kind::kLine:
-      painter.setPen(OutlinePen(item.color, item.width, palette));
-      painter.drawLine(ToPixelPoint(item.x1, item.y1), ToPixelPoint(item.x2, item.y2));
+      PaintOpenLine(painter, item, palette);
       break;
     case DrawItem::Kind::kRect:
       painter.setPen(OutlinePen(item.color, item.width, palette));

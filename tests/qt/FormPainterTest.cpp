@@ -50,6 +50,20 @@ TEST(FormPainterTest, DrawingIsPaintedInGroupOrderAtFifteenTwipsToAPixel) {
   EXPECT_EQ(PixelAt(Painted(form), 70, 70), QColor(0, 128, 0));
 }
 
+TEST(FormPainterTest, ALineLeavesOutItsLastPointSoLinesThatMeetEndToEndDoNotOverlap) {
+  PaintedForm form;
+  // Two runs of one pixel row meeting at x = 20 pixels, as neighbouring rose wedges do.
+  form.Drawing().Replace("left", {DrawItem::Line(150, 750, 300, 750, Rgb(255, 0, 0))});
+  form.Drawing().Replace("right", {DrawItem::Line(300, 750, 450, 750, Rgb(0, 0, 255))});
+  form.Drawing().Replace("left", {DrawItem::Line(150, 750, 300, 750, Rgb(255, 0, 0))});
+  form.Drawing().Replace("erase", {DrawItem::Line(150, 750, 300, 750, kWhite)});
+  QImage image = Painted(form);
+  EXPECT_EQ(PixelAt(image, 19, 50), QColor(255, 255, 255));
+  EXPECT_EQ(PixelAt(image, 20, 50), QColor(0, 0, 255));  // erasing the left run spared it
+  EXPECT_EQ(PixelAt(image, 29, 50), QColor(0, 0, 255));
+  EXPECT_EQ(PixelAt(image, 30, 50), QColor(255, 255, 255));
+}
+
 TEST(FormPainterTest, PiesRunCounterClockwiseFromEastAndWrapThroughIt) {
   PaintedForm form;
   double quarter = std::numbers::pi / 2;
