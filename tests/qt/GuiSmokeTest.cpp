@@ -6,7 +6,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -15,6 +18,7 @@
 
 #include "QStringPrinter.h"
 #include "core/PosixFileSystem.h"
+#include "flights/frmAloftra.h"
 #include "qt/FormBinding.h"
 #include "qt/QtPlatform.h"
 #include "qt/Session.h"
@@ -162,6 +166,72 @@ TEST_F(GuiSmokeTest, ThePilotSwitchesPagesEditsSavesOpensAndExits) {
   EXPECT_TRUE(app.Ended());
   EXPECT_TRUE(binding.QuitDone());
   EXPECT_FALSE(Shown("frmAloftra"));
+}
+
+TEST_F(GuiSmokeTest, ThePilotTypesANewFlightEntersItAndDeletesItAgain) {
+  const Logbook& book = app.Book();
+  const int flightsBefore = book.LastPosition() + 1;
+  // Keyboard focus goes to the active window only.
+  QWidget* page = WindowNamed("frmAloftra");
+  page->activateWindow();
+  QApplication::setActiveWindow(page);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(page));
+  ClickButton("frmAloftra", "NewEntry");
+  auto* date = Find<QLineEdit>("frmAloftra", "FlightDate");
+  ASSERT_NE(date, nullptr);
+  EXPECT_EQ(Find<QLabel>("frmAloftra", "EntryIndex")->text(), QStringLiteral("- New Entry -"));
+  EXPECT_TRUE(date->hasFocus());
+
+  // Typed field by field, leaving each with Tab, as a pilot does.
+  date->selectAll();
+  QTest::keyClicks(date, "7/4/2001");
+  QTest::keyClick(date, Qt::Key_Tab);
+  EXPECT_EQ(date->text(), QStringLiteral("Jul 4, 2001"));
+  auto* time = Find<QLineEdit>("frmAloftra", "TimeOfDay");
+  ASSERT_TRUE(time->hasFocus());
+  QTest::keyClicks(time, "2:30 pm");
+  QTest::keyClick(time, Qt::Key_Tab);
+  EXPECT_EQ(time->text(), QStringLiteral("14:30"));  // this logbook keeps the 24-hour clock
+  auto* airtime = Find<QLineEdit>("frmAloftra", "AirTime");
+  QTest::keyClicks(airtime, "95");
+  QTest::keyClick(airtime, Qt::Key_Tab);
+  EXPECT_EQ(airtime->text(), QStringLiteral("1:35"));
+  for (const char* name : {"GliderName", "SiteName"}) {
+    auto* combo = Find<QComboBox>("frmAloftra", name);
+    ASSERT_NE(combo, nullptr) << name;
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(combo->currentIndex(), 0) << name;
+  }
+  // North on the wind rose, and a moderate turbulence, both clicked on the page itself.
+  QWidget* canvas = Find<QWidget>("frmAloftra", "frmAloftraCanvas");
+  ASSERT_NE(canvas, nullptr);
+  // The site chose its own wind directions; north is flipped from what it set.
+  const Flag northBefore = app.Aloftra().RoseFlags[4];
+  QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint(6060 / 15, (1860 - 450) / 15));
+  QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint(4100 / 15, 2820 / 15));
+  const Flag north = northBefore == 1 ? 0 : 1;
+  EXPECT_EQ(app.Aloftra().RoseFlags[4], north);
+  EXPECT_EQ(app.Aloftra().TurbulenceLevel, 3);
+
+  ClickButton("frmAloftra", "Enter");
+  ASSERT_EQ(book.LastPosition() + 1, flightsBefore + 1)
+      << (platform.prompts.empty() ? std::string() : platform.prompts.back());
+  const FlightRecord* entered = book.CurrentFlight();
+  ASSERT_NE(entered, nullptr);
+  EXPECT_EQ(entered->AIRTIME, 95);
+  EXPECT_EQ(entered->WIND_FLAGS[4], north);
+  EXPECT_EQ(entered->TURBULENCE, 3);
+  EXPECT_EQ(Title("frmAloftra"), QStringLiteral("Aloftra - Ridge*"));
+
+  // Delete, confirmed: the flight goes and the most recent one is shown.
+  platform.answers.push_back(MsgBoxAnswer::kYes);
+  ClickButton("frmAloftra", "DeleteEntry");
+  EXPECT_EQ(platform.prompts.back(), "Are you sure you want to delete the current entry?");
+  EXPECT_EQ(book.LastPosition() + 1, flightsBefore);
+  EXPECT_EQ(
+      Find<QLabel>("frmAloftra", "EntryIndex")->text(),
+      QString::number(flightsBefore) + QStringLiteral(" of ") + QString::number(flightsBefore));
 }
 
 TEST_F(GuiSmokeTest, TheCloseBoxAsksAboutUnsavedChangesAndCancelKeepsTheProgram) {
