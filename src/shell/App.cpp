@@ -16,11 +16,11 @@ namespace aloftra {
 namespace {
 
 // Dialogs opened from the menus whose contents come with their own subsystems.
-struct PlaceholderSpec {
+struct PlaceholderDialogInfo {
   const char* name;
   const char* caption;
 };
-constexpr PlaceholderSpec kPlaceholderDialogs[] = {
+constexpr PlaceholderDialogInfo kPlaceholderDialogs[] = {
     {"frmImport", "Import Data"},
     {"frmExport", "Export Data"},
     {"frmPrint", "Print"},
@@ -51,8 +51,8 @@ App::App(Platform& platform, FileSystem& fileSystem)
 
   about_ = AddDialog(std::make_unique<frmAbout>(*this));
   AddDialog(std::make_unique<frmSort>(*this));
-  for (const PlaceholderSpec& spec : kPlaceholderDialogs) {
-    AddPlaceholderDialog(spec.name, spec.caption);
+  for (const PlaceholderDialogInfo& info : kPlaceholderDialogs) {
+    AddPlaceholderDialog(info.name, info.caption);
   }
 }
 

@@ -8,13 +8,13 @@ namespace aloftra {
 
 namespace {
 
-struct PageButtonSpec {
+struct PageButtonPlace {
   PageId page;
   const char* caption;
   int left;
 };
 
-constexpr std::array<PageButtonSpec, kPageCount> kPageButtons = {{
+constexpr std::array<PageButtonPlace, kPageCount> kPageButtons = {{
     {PageId::kAloftra, "Aloftra", 90},
     {PageId::kSiteList, "Site List", 1170},
     {PageId::kGliders, "Gliders", 2220},
@@ -72,15 +72,15 @@ CommandButton& Page::PageButton(PageId page) {
 }
 
 void Page::BuildPageButtons() {
-  for (const PageButtonSpec& spec : kPageButtons) {
-    CommandButton& button = PageButton(spec.page);
-    button.SetCaption(spec.caption);
-    button.Move(spec.left, kPageButtonTop, kPageButtonWidth, kPageButtonHeight);
-    if (spec.page == id_) {
+  for (const PageButtonPlace& place : kPageButtons) {
+    CommandButton& button = PageButton(place.page);
+    button.SetCaption(place.caption);
+    button.Move(place.left, kPageButtonTop, kPageButtonWidth, kPageButtonHeight);
+    if (place.page == id_) {
       // The page's own button is marked and does nothing.
       button.SetBackColor(kPaleYellow);
     } else {
-      PageId target = spec.page;
+      PageId target = place.page;
       button.onClick = [this, target] { GotoPage(target); };
     }
   }
