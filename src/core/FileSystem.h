@@ -35,6 +35,9 @@ class FileSystem {
   // Creates a new file for writing; alreadyExists when the name is taken (never replaces).
   virtual CreateResult CreateNew(const std::string& path) = 0;
   virtual bool Write(FileHandle file, std::string_view bytes) = 0;
+  // Gives an open file the access permissions of the file at model, so a logbook the pilot
+  // keeps private stays private when it is saved again. True when there is no such file.
+  virtual bool MatchPermissions(FileHandle file, const std::string& model) = 0;
   // Flushes what was written to the disk.
   virtual bool Sync(FileHandle file) = 0;
   // Releases the handle whatever the outcome; false when the system reports a failure.

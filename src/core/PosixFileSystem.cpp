@@ -62,6 +62,12 @@ CreateResult PosixFileSystem::CreateNew(const std::string& path) {
   return {errno == EEXIST ? CreateStatus::alreadyExists : CreateStatus::failed, FileHandle{}};
 }
 
+bool PosixFileSystem::MatchPermissions(FileHandle file, const std::string& model) {
+  struct stat info {};
+  if (stat(model.c_str(), &info) != 0) return errno == ENOENT || errno == ENOTDIR;
+  return RetryOnInterrupt([&] { return fchmod(file.id, info.st_mode & 07777); }) == 0;
+}
+
 bool PosixFileSystem::Write(FileHandle file, std::string_view bytes) {
   while (!bytes.empty()) {
     ssize_t done = RetryOnInterrupt([&] { return write(file.id, bytes.data(), bytes.size()); });

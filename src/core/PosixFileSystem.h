@@ -11,6 +11,7 @@ class PosixFileSystem : public FileSystem {
   Presence Exists(const std::string& path) override;
   CreateResult CreateNew(const std::string& path) override;
   bool Write(FileHandle file, std::string_view bytes) override;
+  bool MatchPermissions(FileHandle file, const std::string& model) override;
   bool Sync(FileHandle file) override;
   bool Close(FileHandle file) override;
   bool Remove(const std::string& path) override;

@@ -54,7 +54,9 @@ class SafeSave {
       name.clear();
       return false;
     }
-    bool ok = fs_.Write(created.file, bytes) && fs_.Sync(created.file);
+    // The new file (and a copied backup) keeps the access the old file had.
+    bool ok = fs_.MatchPermissions(created.file, path_) && fs_.Write(created.file, bytes) &&
+              fs_.Sync(created.file);
     ok = fs_.Close(created.file) && ok;
     if (!ok) {
       fs_.Remove(name);

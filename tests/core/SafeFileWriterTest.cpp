@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -133,6 +134,20 @@ TEST(SafeFileWriterTest, TheBackupIsASecondNameOfTheOldFileWhenLinksWork) {
   ASSERT_TRUE(WriteFileSafely(fs, folder.PathOf(kLog), "new", folder.PathOf(kBak)).ok);
   EXPECT_NE(fs.Log().end(), std::find(fs.Log().begin(), fs.Log().end(), "HardLink"));
   EXPECT_EQ(fs.Log().end(), std::find(fs.Log().begin(), fs.Log().end(), "ReadFile"));
+}
+
+TEST(SafeFileWriterTest, ASavedFileKeepsTheAccessPermissionsOfTheFileItReplaces) {
+  PosixFileSystem fs;
+  TempFolder folder;
+  folder.WriteFile(kLog, "old logbook");
+  ASSERT_EQ(0, chmod(folder.PathOf(kLog).c_str(), 0600));
+  ASSERT_TRUE(WriteFileSafely(fs, folder.PathOf(kLog), "new", folder.PathOf(kBak)).ok);
+  struct stat saved {};
+  ASSERT_EQ(0, stat(folder.PathOf(kLog).c_str(), &saved));
+  EXPECT_EQ(0600u, saved.st_mode & 0777);
+  struct stat backup {};
+  ASSERT_EQ(0, stat(folder.PathOf(kBak).c_str(), &backup));
+  EXPECT_EQ(0600u, backup.st_mode & 0777);
 }
 
 // A real full disk: a child process whose file size limit is far below the logbook's size

@@ -67,6 +67,11 @@ CreateResult FaultyFileSystem::CreateNew(const std::string& path) {
   return real_.CreateNew(path);
 }
 
+bool FaultyFileSystem::MatchPermissions(FileHandle file, const std::string& model) {
+  if (Fails("MatchPermissions")) return false;
+  return real_.MatchPermissions(file, model);
+}
+
 bool FaultyFileSystem::Write(FileHandle file, std::string_view bytes) {
   if (Fails("Write")) {
     // A full disk takes part of the data before it refuses the rest.
