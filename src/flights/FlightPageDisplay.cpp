@@ -193,14 +193,8 @@ void frmAloftra::AloftraDisplayEntry() {
 void frmAloftra::ShowGliderOf(const FlightRecord& flight) {
   const GliderRecord* glider = app_.Book().gliders.Live(flight.GLIDER_INDEX);
   GliderName.SetListIndex(glider ? GliderName.FindItem(glider->GLIDER_NAME) : -1);
-  if (flight.SOLO != 0) {
-    Places[0].SetValue(true);
-  } else if (flight.TANDEM != 0) {
-    Places[1].SetValue(true);
-  } else {
-    Places[0].SetValue(false);
-    Places[1].SetValue(false);
-  }
+  Places[0].SetValue(flight.SOLO != 0);
+  Places[1].SetValue(flight.TANDEM != 0);
   if (glider == nullptr) {
     GliderType.SetCaption("");
   } else {
@@ -215,6 +209,10 @@ void frmAloftra::ShowSiteOf(const FlightRecord& flight) {
 }
 
 void frmAloftra::ShowBlankEntry(bool withTodaysDate) {
+  // The date box takes the focus before the fields are emptied, so the check of the box that
+  // had it (an Enter refused for a missing airtime leaves it in the airtime box) runs on the
+  // old entry and cannot write into the blank one.
+  if (withTodaysDate) SetFocus(FlightDate);
   RemarksExpanded = false;
   RemarksWindowState();
   State = EditState::kFilling;
@@ -243,7 +241,6 @@ void frmAloftra::ShowBlankEntry(bool withTodaysDate) {
   EntryIndex.SetCaption("- New Entry -");
   if (withTodaysDate) {
     FlightDate.SetText(FormatLongDate(static_cast<double>(DayPart(app_.GetPlatform().Now()))));
-    SetFocus(FlightDate);
   }
   State = EditState::kNew;
   AloftraColor(true);
@@ -369,8 +366,8 @@ void frmAloftra::GliderName_Click() {
   const Logbook& book = app_.Book();
   for (const GliderRecord& glider : book.gliders) {
     if (glider.IsFree() || glider.GLIDER_NAME != GliderName.Text()) continue;
-    if (glider.SOLO != 0) Places[0].SetValue(true);
-    if (glider.TANDEM != 0) Places[1].SetValue(true);
+    Places[0].SetValue(glider.SOLO != 0);
+    Places[1].SetValue(glider.TANDEM != 0);
     GliderType.SetCaption(glider.HANG_GLIDER != 0 ? "Hang Glider" : "Paraglider");
     return;
   }

@@ -93,7 +93,7 @@ void frmAloftra::DrawVarioBar(bool lift) {
   double value = ParseLeadingNumber((lift ? MaxLift : MaxSink).Text());
   aloftra::Label& marker = lift ? VarioMax : VarioMin;
   bool overRange = value > fullScale;
-  marker.SetVisible(overRange && !(lift && RemarksExpanded));
+  marker.SetVisible(overRange);
   if (overRange) value = fullScale;
   double filled = std::floor(65 * value / fullScale);
 

@@ -194,6 +194,35 @@ TEST_F(FlightDisplayTest, NewEntryStartsRedWithTodaysDateAndAsksToSaveAnEditedFl
   EXPECT_TRUE(platform.Messages().empty());
 }
 
+TEST_F(FlightDisplayTest, ANewEntryAfterARefusedSaveOfTheOldOneIsBlank) {
+  OpenThreeFlights();
+  frmAloftra& page = Page();
+  TypeInto(page.AirTime, "48:00");
+  page.SetFocus(page.Remarks);  // "The airtime must be less than 48 hours." empties the box
+  ASSERT_EQ(page.AirTime.Text(), "");
+  platform.QueueAnswer(MsgBoxAnswer::kYes);
+  page.NewEntry.Click();
+  EXPECT_EQ(platform.Prompts().back(), "The Airtime must be filled in.");
+  EXPECT_EQ(page.AirTime.Text(), "");
+  EXPECT_EQ(page.ActiveControl(), &page.FlightDate);
+  EXPECT_EQ(page.State, EditState::kNew);
+  EXPECT_EQ(FlightAt(2).AIRTIME, 30);  // the refused save changed nothing
+}
+
+TEST_F(FlightDisplayTest, TheSoloAndTandemOptionsFollowEachFlagInTurn) {
+  FlightRecord both = StoredFlight(MakeDateTime(2001, 5, 5, 10), 60);
+  both.TANDEM = kOptionSet;  // a damaged record with both set: the later option wins
+  OpenWithFlights({both});
+  EXPECT_FALSE(Page().Places[0].Value());
+  EXPECT_TRUE(Page().Places[1].Value());
+
+  Book().gliders[1].SOLO = 0;
+  Book().gliders[1].TANDEM = 0;
+  Page().GliderName.SetText("Mentor");
+  EXPECT_FALSE(Page().Places[0].Value());
+  EXPECT_FALSE(Page().Places[1].Value());
+}
+
 TEST_F(FlightDisplayTest, ChoosingASiteFillsItsAltitudesLocationAndWindsButNotMaxOrOverLaunch) {
   Book().sites[0].WIND_FLAGS[12] = kFlagSet;
   frmAloftra& page = Page();
