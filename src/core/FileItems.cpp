@@ -9,6 +9,7 @@
 
 #include "core/DateTime.h"
 #include "core/Numbers.h"
+#include "core/TextEncoding.h"
 
 namespace aloftra {
 
@@ -237,7 +238,13 @@ bool ItemReader::WholeNumber(long long low, long long high, long long& value) {
 }
 
 void ItemReader::Text(std::string& out) {
-  if (const FileItem* item = Take()) out.assign(item->text);
+  const FileItem* item = Take();
+  if (item == nullptr) return;
+  if (windows1252_) {
+    out = Windows1252ToUtf8(item->text);
+  } else {
+    out.assign(item->text);
+  }
 }
 
 void ItemReader::Int16(std::int16_t& out) {

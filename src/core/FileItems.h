@@ -61,7 +61,10 @@ class RecordTokenizer {
 // not fit its type stops the reading: later calls do nothing and Failed() is true.
 class ItemReader {
  public:
-  explicit ItemReader(const std::vector<FileItem>& items) : items_(items) {}
+  // The items of a Windows-1252 file hold their text in that encoding; Text() turns it into
+  // UTF-8 one item at a time, so the whole file is never copied to be decoded.
+  explicit ItemReader(const std::vector<FileItem>& items, bool windows1252 = false)
+      : items_(items), windows1252_(windows1252) {}
 
   void Text(std::string& out);
   void Int16(std::int16_t& out);
@@ -90,6 +93,7 @@ class ItemReader {
   void Fail(const FileItem& item, const char* expected);
 
   const std::vector<FileItem>& items_;
+  bool windows1252_ = false;
   std::size_t next_ = 0;
   bool failed_ = false;
   std::string problem_;

@@ -126,7 +126,9 @@ void ReadOrder(ItemReader& r, OrderRow& row) {
 // has failed; result_ then says why.
 class LogbookParser {
  public:
-  LogbookParser(std::string_view text, Logbook& book) : records_(text), book_(book) {}
+  // windows1252: the text items are in that encoding and are decoded as they are read.
+  LogbookParser(std::string_view text, Logbook& book, bool windows1252)
+      : records_(text), book_(book), windows1252_(windows1252) {}
 
   LogbookReadResult Run() {
     if (!ReadHeader() || !ReadFixedRecords()) return result_;
@@ -181,7 +183,7 @@ class LogbookParser {
   template <class Record, class Parse>
   bool NextInList(int expectedItems, const char* what, Record& record, Parse parse, bool& isEnd) {
     if (!Next(expectedItems, what)) return false;
-    ItemReader reader(items_);
+    ItemReader reader(items_, windows1252_);
     isEnd = parse(reader, record);
     return Check(reader, what);
   }
@@ -230,7 +232,7 @@ class LogbookParser {
 
   bool ReadFixedRecords() {
     if (!Next(kPilotItems, "pilot")) return false;
-    ItemReader pilot(items_);
+    ItemReader pilot(items_, windows1252_);
     pilot.Text(book_.pilot.PILOT_NAME);
     pilot.Text(book_.pilot.EMAIL);
     pilot.Text(book_.pilot.PHONE_NO);
@@ -240,7 +242,7 @@ class LogbookParser {
 
     for (int half = 0; half < 2; ++half) {
       if (!Next(kAwardItemsPerWing, "award")) return false;
-      ItemReader awards(items_);
+      ItemReader awards(items_, windows1252_);
       for (int i = 0; i < kAwardItemsPerWing; ++i) {
         awards.Byte(book_.pilot.AWARD_FLAGS[half * kAwardItemsPerWing + i]);
       }
@@ -248,17 +250,17 @@ class LogbookParser {
     }
     for (PilotTotals& totals : book_.totals) {
       if (!Next(kTotalsItems, "totals")) return false;
-      ItemReader reader(items_);
+      ItemReader reader(items_, windows1252_);
       ReadPilotTotals(reader, totals);
       if (!Check(reader, "totals")) return false;
     }
     if (!Next(kVarioItems, "vario")) return false;
-    ItemReader vario(items_);
+    ItemReader vario(items_, windows1252_);
     vario.Byte(book_.VARIO_SCALE);
     if (!Check(vario, "vario")) return false;
 
     if (!Next(kUnitItems, "units")) return false;
-    ItemReader units(items_);
+    ItemReader units(items_, windows1252_);
     for (Flag& flag : book_.UNIT_FLAGS)
       units.Byte(flag);
     return Check(units, "units");
@@ -285,6 +287,7 @@ class LogbookParser {
   RecordTokenizer records_;
   std::vector<FileItem> items_;
   Logbook& book_;
+  bool windows1252_;
   FileVersion version_ = FileVersion::v1_3;
   LogbookReadResult result_;
 };
@@ -292,14 +295,14 @@ class LogbookParser {
 }  // namespace
 
 LogbookReadResult ReadLogbookText(std::string_view text, Logbook& book) {
-  return LogbookParser(text, book).Run();
+  return LogbookParser(text, book, false).Run();
 }
 
 LogbookReadResult ReadLogbookFile(std::string_view bytes, Logbook& book) {
-  // ASCII reads the same in both encodings, so most files need no decoding at all.
-  if (IsAsciiText(bytes)) return ReadLogbookText(bytes, book);
-  const std::string text = DecodeFileText(bytes);
-  return ReadLogbookText(text, book);
+  // The separators of the records are ASCII, the same bytes in both encodings, so a
+  // Windows-1252 file is split as it is and only its text items are decoded.
+  if (IsValidUtf8(bytes)) return ReadLogbookText(WithoutByteOrderMark(bytes), book);
+  return LogbookParser(bytes, book, true).Run();
 }
 
 }  // namespace aloftra

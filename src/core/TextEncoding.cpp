@@ -147,6 +147,11 @@ std::optional<std::string> Utf8ToWindows1252(std::string_view text) {
   return out;
 }
 
+std::string_view WithoutByteOrderMark(std::string_view bytes) {
+  if (StartsWithByteOrderMark(bytes)) bytes.remove_prefix(kByteOrderMark.size());
+  return bytes;
+}
+
 std::string DecodeFileText(std::string_view bytes) {
   if (!IsValidUtf8(bytes)) return Windows1252ToUtf8(bytes);
   if (StartsWithByteOrderMark(bytes)) bytes.remove_prefix(kByteOrderMark.size());

@@ -15,6 +15,9 @@ std::string Windows1252ToUtf8(std::string_view bytes);
 // nullopt when some character has no Windows-1252 byte.
 std::optional<std::string> Utf8ToWindows1252(std::string_view text);
 
+// UTF-8 bytes without a leading byte-order mark.
+std::string_view WithoutByteOrderMark(std::string_view bytes);
+
 // The text of a file's bytes (a UTF-8 byte-order mark is dropped).
 std::string DecodeFileText(std::string_view bytes);
 // The bytes to write for a text.
