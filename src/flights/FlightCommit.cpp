@@ -8,6 +8,7 @@
 #include "shell/App.h"
 #include "units/ConvertUnit.h"
 #include "views/FlightOrders.h"
+#include "views/NamedEntries.h"
 
 namespace aloftra {
 
@@ -23,20 +24,6 @@ std::size_t CharacterCount(const std::string& text) {
   for (unsigned char c : text)
     count += (c & 0xC0) != 0x80 ? 1 : 0;
   return count;
-}
-
-int FirstSlotNamed(const RecordTable<GliderRecord>& table, const std::string& name) {
-  for (int i = 0; i < table.SlotCount(); ++i) {
-    if (!table[i].IsFree() && table[i].GLIDER_NAME == name) return i;
-  }
-  return -1;
-}
-
-int FirstSlotNamed(const RecordTable<SiteRecord>& table, const std::string& name) {
-  for (int i = 0; i < table.SlotCount(); ++i) {
-    if (!table[i].IsFree() && table[i].SITE_NAME == name) return i;
-  }
-  return -1;
 }
 
 }  // namespace
@@ -127,8 +114,8 @@ bool frmAloftra::FillRecordFromControls(FlightRecord& record, bool isNew) {
   int site = record.SITE_INDEX;
   if (!nonFlying) {
     airtime = StoredAirtime(AirTime.Text());
-    glider = FirstSlotNamed(book.gliders, GliderName.Text());
-    site = FirstSlotNamed(book.sites, SiteName.Text());
+    glider = FirstLiveGliderNamed(book, GliderName.Text());
+    site = FirstLiveSiteNamed(book, SiteName.Text());
     if (!airtime || glider < 0 || site < 0) return false;
   }
 

@@ -8,6 +8,7 @@
 #include "shell/App.h"
 #include "units/ConvertUnit.h"
 #include "views/FilterTest.h"
+#include "views/NamedEntries.h"
 
 namespace aloftra {
 
@@ -15,6 +16,11 @@ namespace {
 
 constexpr const char* kSaveEntryQuestion = "Do you want to save the changes to the current entry?";
 constexpr Color kDisplayOnlyGrey = Rgb(220, 220, 220);
+
+// A flight number as the page shows it: a non-flying entry's 0 is left empty.
+std::string FlightNumberText(const FlightRecord& flight) {
+  return flight.FLIGHT_NO >= 1 ? std::to_string(flight.FLIGHT_NO) : "";
+}
 
 // The text of a stored number as the conversion routines read it.
 std::string StoredText(double value) {
@@ -109,7 +115,7 @@ void frmAloftra::RefreshFlightNumber() {
   if (State != EditState::kClean) return;
   const FlightRecord* flight = app_.Book().CurrentFlight();
   if (flight == nullptr) return;
-  FlightNo.SetText(flight->FLIGHT_NO >= 1 ? std::to_string(flight->FLIGHT_NO) : "");
+  FlightNo.SetText(FlightNumberText(*flight));
 }
 
 bool frmAloftra::CanStartMultiFlightEntry() {
@@ -159,7 +165,7 @@ void frmAloftra::AloftraDisplayEntry() {
     RemarksWindowState();
   }
 
-  FlightNo.SetText(flight.FLIGHT_NO >= 1 ? std::to_string(flight.FLIGHT_NO) : "");
+  FlightNo.SetText(FlightNumberText(flight));
   AirTime.SetText(std::to_string(flight.AIRTIME));
   AirTime_LostFocus();
 
@@ -318,23 +324,20 @@ void frmAloftra::FilterCheck(bool& pass) {
   pass = index >= 0 && FlightPassesFilter(book, app_.Filter(), index);
 }
 
+std::array<Control*, 15> frmAloftra::EntryFields() {
+  return {&FlightDate, &TimeOfDay,  &AirTime,  &GliderName, &SiteName,
+          &Distance,   &BaseWind,   &PeakWind, &MaxLift,    &MaxSink,
+          &LaunchMSL,  &LandingMSL, &MaxMSL,   &OverLaunch, &Remarks};
+}
+
 void frmAloftra::AloftraColor(bool changed) {
-  Color color = changed ? kRed : kBlack;
-  for (Control* field :
-       std::initializer_list<Control*>{&FlightDate, &TimeOfDay, &AirTime, &GliderName, &SiteName,
-                                       &Distance, &BaseWind, &PeakWind, &MaxLift, &MaxSink,
-                                       &LaunchMSL, &LandingMSL, &MaxMSL, &OverLaunch, &Remarks}) {
-    field->SetForeColor(color);
-  }
+  for (Control* field : EntryFields())
+    field->SetForeColor(changed ? kRed : kBlack);
 }
 
 void frmAloftra::SetEntryBackColor(Color color) {
-  for (Control* field :
-       std::initializer_list<Control*>{&FlightDate, &TimeOfDay, &AirTime, &GliderName, &SiteName,
-                                       &Distance, &BaseWind, &PeakWind, &MaxLift, &MaxSink,
-                                       &LaunchMSL, &LandingMSL, &MaxMSL, &OverLaunch, &Remarks}) {
+  for (Control* field : EntryFields())
     field->SetBackColor(color);
-  }
 }
 
 void frmAloftra::MarkModified() {
@@ -364,28 +367,24 @@ void frmAloftra::GliderName_Click() {
   if (State == EditState::kFilling || GliderName.Text().empty()) return;
   MarkModified();
   const Logbook& book = app_.Book();
-  for (const GliderRecord& glider : book.gliders) {
-    if (glider.IsFree() || glider.GLIDER_NAME != GliderName.Text()) continue;
-    Places[0].SetValue(glider.SOLO != 0);
-    Places[1].SetValue(glider.TANDEM != 0);
-    GliderType.SetCaption(glider.HANG_GLIDER != 0 ? "Hang Glider" : "Paraglider");
-    return;
-  }
+  const GliderRecord* glider = book.gliders.Live(FirstLiveGliderNamed(book, GliderName.Text()));
+  if (glider == nullptr) return;
+  Places[0].SetValue(glider->SOLO != 0);
+  Places[1].SetValue(glider->TANDEM != 0);
+  GliderType.SetCaption(glider->HANG_GLIDER != 0 ? "Hang Glider" : "Paraglider");
 }
 
 void frmAloftra::SiteName_Click() {
   if (State == EditState::kFilling || SiteName.Text().empty()) return;
   MarkModified();
   const Logbook& book = app_.Book();
-  for (const SiteRecord& site : book.sites) {
-    if (site.IsFree() || site.SITE_NAME != SiteName.Text()) continue;
-    SiteLocation.SetText(site.LOCATION);
-    LaunchMSL.SetText(DisplayValue(site.LAUNCH_MSL, UnitKind::kAltitude, true, book.UNIT_FLAGS));
-    LandingMSL.SetText(DisplayValue(site.LANDING_MSL, UnitKind::kAltitude, true, book.UNIT_FLAGS));
-    RoseFlags = site.WIND_FLAGS;
-    DrawRose();
-    return;
-  }
+  const SiteRecord* site = book.sites.Live(FirstLiveSiteNamed(book, SiteName.Text()));
+  if (site == nullptr) return;
+  SiteLocation.SetText(site->LOCATION);
+  LaunchMSL.SetText(DisplayValue(site->LAUNCH_MSL, UnitKind::kAltitude, true, book.UNIT_FLAGS));
+  LandingMSL.SetText(DisplayValue(site->LANDING_MSL, UnitKind::kAltitude, true, book.UNIT_FLAGS));
+  RoseFlags = site->WIND_FLAGS;
+  DrawRose();
 }
 
 void frmAloftra::RemarksExpand_Click() {

@@ -8,6 +8,7 @@
 // the turbulence scale and takes the page's mouse clicks.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -168,6 +169,8 @@ class frmAloftra : public Page {
   void ShowBlankEntry(bool withTodaysDate);
   void ClearNameLists();
   void FillNameLists();
+  // The fifteen fields of the entry that take its text and highlight colours.
+  std::array<Control*, 15> EntryFields();
   void SetEntryBackColor(Color color);
   void ShowGliderOf(const FlightRecord& flight);
   void ShowSiteOf(const FlightRecord& flight);

@@ -173,9 +173,7 @@ bool App::LoadLogbook() {
 }
 
 void App::ShowLoadedLogbook() {
-  logbook_.doc.currentGlider = logbook_.gliders.HighestLiveIndex();
-  logbook_.doc.currentSite = logbook_.sites.HighestLiveIndex();
-  logbook_.doc.currentTopic = logbook_.topics.HighestLiveIndex();
+  // The reader has made the live entries with the highest index the current ones.
   Aloftra().ShowLoadedLogbook();
   UpdateCaption(false, true);
   SetSaveEnabled(true);
