@@ -2,9 +2,9 @@
 // current order, checked field by field as it is typed, and written into the logbook only
 // when the pilot presses Enter. Loading this window starts the whole program.
 //
-// The page's work is split by concern: FlightPageLayout.cpp builds the controls,
-// FlightPageDisplay.cpp shows entries and browses, FlightFieldChecks.cpp checks fields,
-// FlightCommit.cpp enters and deletes, FlightPageDrawing.cpp draws the rose, the vario bars and
+// The page's work is split by concern: frmAloftraLayout.cpp builds the controls,
+// frmAloftraDisplay.cpp shows entries and browses, frmAloftraFieldChecks.cpp checks fields,
+// frmAloftraCommit.cpp enters and deletes, frmAloftraDrawing.cpp draws the rose, the vario bars and
 // the turbulence scale and takes the page's mouse clicks.
 #pragma once
 
@@ -22,8 +22,8 @@
 #include "form/OptionButton.h"
 #include "form/Shape.h"
 #include "form/TextBox.h"
-#include "shell/EditState.h"
-#include "shell/Page.h"
+#include "pagekit/EditState.h"
+#include "pagekit/Page.h"
 
 namespace aloftra {
 

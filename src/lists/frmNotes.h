@@ -1,7 +1,7 @@
 // The notes page: free-form notes under unique topics.
 #pragma once
 
-#include "shell/Page.h"
+#include "pagekit/Page.h"
 
 namespace aloftra {
 

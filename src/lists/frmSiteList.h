@@ -1,8 +1,8 @@
 // The site page: the flying sites with their details and statistics.
 #pragma once
 
-#include "shell/EditState.h"
-#include "shell/Page.h"
+#include "pagekit/EditState.h"
+#include "pagekit/Page.h"
 
 namespace aloftra {
 

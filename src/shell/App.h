@@ -13,7 +13,7 @@
 
 #include "core/Logbook.h"
 #include "form/Platform.h"
-#include "shell/PageId.h"
+#include "pagekit/PageId.h"
 #include "views/FilterSettings.h"
 
 namespace aloftra {

@@ -6,7 +6,7 @@
 #include "core/SettingsFile.h"
 #include "flights/frmAloftra.h"
 #include "shell/App.h"
-#include "shell/Page.h"
+#include "pagekit/Page.h"
 
 namespace aloftra {
 

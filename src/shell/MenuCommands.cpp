@@ -1,7 +1,7 @@
 // The Search, Options and Help menus of every page.
 #include "flights/frmAloftra.h"
 #include "shell/App.h"
-#include "shell/Page.h"
+#include "pagekit/Page.h"
 #include "shell/frmAbout.h"
 
 namespace aloftra {

@@ -4,7 +4,7 @@
 
 #include "form/CommandButton.h"
 #include "form/Label.h"
-#include "shell/Dialog.h"
+#include "pagekit/Dialog.h"
 
 namespace aloftra {
 

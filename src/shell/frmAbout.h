@@ -5,7 +5,7 @@
 #include "form/CommandButton.h"
 #include "form/Label.h"
 #include "form/Shape.h"
-#include "shell/Dialog.h"
+#include "pagekit/Dialog.h"
 
 namespace aloftra {
 

@@ -1,7 +1,7 @@
 // The graphs page: flights and airtime per day of a year.
 #pragma once
 
-#include "shell/Page.h"
+#include "pagekit/Page.h"
 
 namespace aloftra {
 

@@ -1,7 +1,7 @@
 // The pilot page: the pilot's data, ratings and awards.
 #pragma once
 
-#include "shell/Page.h"
+#include "pagekit/Page.h"
 
 namespace aloftra {
 

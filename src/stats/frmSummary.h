@@ -1,7 +1,7 @@
 // The summary page: hang-gliding and paragliding experience side by side.
 #pragma once
 
-#include "shell/Page.h"
+#include "pagekit/Page.h"
 
 namespace aloftra {
 

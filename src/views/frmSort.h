@@ -6,7 +6,7 @@
 #include "form/ControlArray.h"
 #include "form/Label.h"
 #include "form/OptionButton.h"
-#include "shell/Dialog.h"
+#include "pagekit/Dialog.h"
 
 namespace aloftra {
 

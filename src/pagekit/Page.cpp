@@ -1,4 +1,4 @@
-#include "shell/Page.h"
+#include "pagekit/Page.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "shell/Dialog.h"
+#include "pagekit/Dialog.h"
 
 #include "shell/App.h"
 

@@ -5,7 +5,7 @@
 
 #include "form/CommandButton.h"
 #include "form/Form.h"
-#include "shell/PageId.h"
+#include "pagekit/PageId.h"
 
 namespace aloftra {
 
