@@ -110,7 +110,7 @@ class DemoWriter {
     Logbook& book = app_.Book();
     book.doc.filePath = path;
     book.doc.documentName = DocumentNameFromPath(path);
-    return app_.SaveLogbook();
+    return app_.Documents().SaveLogbook();
   }
 
  private:

@@ -23,6 +23,7 @@
 #include "form/Shape.h"
 #include "form/TextBox.h"
 #include "pagekit/EditState.h"
+#include "pagekit/FlightPage.h"
 #include "pagekit/Page.h"
 
 namespace aloftra {
@@ -33,9 +34,9 @@ struct FlightRecord;
 inline constexpr int kRoseCentreX = 6060;
 inline constexpr int kRoseCentreY = 1860;
 
-class frmAloftra : public Page {
+class frmAloftra : public Page, public FlightPage {
  public:
-  explicit frmAloftra(App& app);
+  explicit frmAloftra(PageHost& host);
 
   // Controls, in the order they are layered (later ones lie on top).
   Frame GliderFrame;
@@ -105,14 +106,22 @@ class frmAloftra : public Page {
   std::uint8_t TurbulenceLevel = 0;
   WindFlags RoseFlags{};
 
+  // What the program tells every page.
+  void OnStatisticsChanged() override { RefreshFlightNumber(); }
+  void OnUnitsChanged() override { ApplyUnitLabels(); }
+  void OnColorModeChanged() override { ApplyColorMode(); }
+  void OnFilterChanged() override;
+  void OnLogbookReset() override { ResetForNewLogbook(); }
+  void OnLogbookLoaded() override { ShowLoadedLogbook(); }
+
   // Start-up and the document.
   void Form_Load();
   void ResetForNewLogbook();
   void ShowLoadedLogbook();
   void ApplyUnitLabels();
   void ApplyColorMode();
-  void ShowSortStatus();
-  void ShowFilterStatus();
+  void ShowSortStatus() override;
+  void ShowFilterStatus() override;
   // After the statistics are recomputed: the shown entry's flight number.
   void RefreshFlightNumber();
   // The checks of the Options menu's Multi-Flight Entry, with their messages.
@@ -121,7 +130,7 @@ class frmAloftra : public Page {
   // Showing and browsing.
   void AloftraDisplayEntry();
   void NewEntry_Click();
-  void ViewEntry_Click(int Index);
+  void ViewEntry_Click(int Index) override;
   void AloftraColor(bool changed);
   void MarkModified();
   void FilterCheck(bool& pass);

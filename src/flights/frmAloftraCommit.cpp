@@ -2,10 +2,11 @@
 #include <cmath>
 
 #include "core/DateTime.h"
+#include "core/Logbook.h"
 #include "core/Numbers.h"
 #include "flights/AirtimeText.h"
 #include "flights/frmAloftra.h"
-#include "shell/App.h"
+#include "form/Platform.h"
 #include "units/ConvertUnit.h"
 #include "views/FlightOrders.h"
 #include "views/NamedEntries.h"
@@ -80,7 +81,7 @@ void frmAloftra::EmptyFlightFieldsForNonFlying() {
 // Converts every value on the page into a record. Nothing is written to the logbook here, so
 // a value that does not fit leaves the logbook exactly as it was.
 bool frmAloftra::FillRecordFromControls(FlightRecord& record, bool isNew) {
-  const Logbook& book = app_.Book();
+  const Logbook& book = host_.Book();
   const UnitFlags& flags = book.UNIT_FLAGS;
   auto stored = [&flags](const TextBox& box, UnitKind kind, bool isSigned) {
     return ConvertUnit(box.Text(), kind, UnitDirection::kToStorage, isSigned, flags);
@@ -149,7 +150,7 @@ void frmAloftra::Enter_Click() {
   if (State != EditState::kModified && State != EditState::kNew) return;
   if (!CommitChecksPass()) return;
 
-  Logbook& book = app_.Book();
+  Logbook& book = host_.Book();
   const bool isNew = State == EditState::kNew;
   const int existing = isNew ? -1 : book.CurrentFlightIndex();
   if (!isNew && !book.flights.IsLive(existing)) return;
@@ -177,13 +178,13 @@ void frmAloftra::Enter_Click() {
   book.doc.CurrentPosition = positions[book.doc.SortKey];
 
   AloftraDisplayEntry();
-  app_.RecomputeStatistics();
-  app_.UpdateCaption(true, false);
+  host_.RecomputeStatistics();
+  host_.UpdateCaption(true, false);
 }
 
 void frmAloftra::DeleteEntry_Click() {
-  Logbook& book = app_.Book();
-  Platform& platform = app_.GetPlatform();
+  Logbook& book = host_.Book();
+  Platform& platform = host_.GetPlatform();
   if (book.LastPosition() < 0) {
     ShowMessage("There are no entries to delete.");
     return;
@@ -204,7 +205,7 @@ void frmAloftra::DeleteEntry_Click() {
   book.flights[slot].DATE = 0;
   book.flights[slot].FLIGHT_NO = 0;
   book.flights.TrimFreeTail();
-  app_.FilterOff();
+  host_.FilterOff();
 
   // The deleted entry's unsaved edits went with it: nothing is left to ask about.
   State = EditState::kClean;
@@ -215,8 +216,8 @@ void frmAloftra::DeleteEntry_Click() {
     book.doc.CurrentPosition = book.doc.SortKey == kSortDate ? book.LastPosition() : 0;
     AloftraDisplayEntry();
   }
-  app_.RecomputeStatistics();
-  app_.UpdateCaption(true, false);
+  host_.RecomputeStatistics();
+  host_.UpdateCaption(true, false);
 }
 
 }  // namespace aloftra

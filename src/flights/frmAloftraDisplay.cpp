@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "core/DateTime.h"
+#include "core/Logbook.h"
 #include "core/Numbers.h"
 #include "flights/frmAloftra.h"
-#include "shell/App.h"
+#include "form/Platform.h"
 #include "units/ConvertUnit.h"
+#include "views/FilterSettings.h"
 #include "views/FilterTest.h"
 #include "views/NamedEntries.h"
 
@@ -34,15 +36,15 @@ std::string DisplayValue(double stored, UnitKind kind, bool isSigned, const Unit
 }  // namespace
 
 void frmAloftra::Form_Load() {
-  app_.StartUp();
+  host_.StartUp();
 }
 
 void frmAloftra::ShowMessage(const std::string& text) {
-  app_.GetPlatform().Message(text);
+  host_.GetPlatform().Message(text);
 }
 
 int frmAloftra::TodayYear() {
-  return SplitDateTime(app_.GetPlatform().Now()).year;
+  return SplitDateTime(host_.GetPlatform().Now()).year;
 }
 
 void frmAloftra::ResetForNewLogbook() {
@@ -68,7 +70,7 @@ void frmAloftra::ClearNameLists() {
 
 void frmAloftra::FillNameLists() {
   ClearNameLists();
-  const Logbook& book = app_.Book();
+  const Logbook& book = host_.Book();
   for (const GliderRecord& glider : book.gliders) {
     if (!glider.IsFree()) GliderName.AddItem(glider.GLIDER_NAME);
   }
@@ -78,7 +80,7 @@ void frmAloftra::FillNameLists() {
 }
 
 void frmAloftra::ApplyUnitLabels() {
-  const UnitFlags& flags = app_.Book().UNIT_FLAGS;
+  const UnitFlags& flags = host_.Book().UNIT_FLAGS;
   for (aloftra::Label* label : {&Speed1, &Speed2}) {
     label->SetCaption(UnitCaption(UnitKind::kSpeed, flags));
   }
@@ -92,7 +94,7 @@ void frmAloftra::ApplyUnitLabels() {
 }
 
 void frmAloftra::ApplyColorMode() {
-  Color back = app_.Book().doc.COLOR_MODE != 0 ? kDisplayOnlyGrey : kWhite;
+  Color back = host_.Book().doc.COLOR_MODE != 0 ? kDisplayOnlyGrey : kWhite;
   FlightNo.SetBackColor(back);
   SiteLocation.SetBackColor(back);
 }
@@ -100,27 +102,33 @@ void frmAloftra::ApplyColorMode() {
 void frmAloftra::ShowSortStatus() {
   static const char* const kKeyCaptions[kSortKeys] = {"Date", "Airtime", "Max MSL", "Over Launch",
                                                       "Distance"};
-  int key = std::clamp(app_.Book().doc.SortKey, 0, kSortKeys - 1);
+  int key = std::clamp(host_.Book().doc.SortKey, 0, kSortKeys - 1);
   SortStatus2.SetCaption(kKeyCaptions[key]);
   SortStatus2.SetForeColor(key == kSortDate ? kBlack : kRed);
 }
 
 void frmAloftra::ShowFilterStatus() {
-  bool on = app_.Filter().On();
+  bool on = host_.Filter().On();
   FilterStatus2.SetCaption(on ? "On" : "Off");
   FilterStatus2.SetForeColor(on ? kRed : kBlack);
 }
 
+void frmAloftra::OnFilterChanged() {
+  // Browsing starts counting passing flights afresh.
+  PassPosition = 0;
+  ShowFilterStatus();
+}
+
 void frmAloftra::RefreshFlightNumber() {
   if (State != EditState::kClean) return;
-  const FlightRecord* flight = app_.Book().CurrentFlight();
+  const FlightRecord* flight = host_.Book().CurrentFlight();
   if (flight == nullptr) return;
   FlightNo.SetText(FlightNumberText(*flight));
 }
 
 bool frmAloftra::CanStartMultiFlightEntry() {
-  Platform& platform = app_.GetPlatform();
-  if (app_.Book().CurrentFlight() == nullptr) {
+  Platform& platform = host_.GetPlatform();
+  if (host_.Book().CurrentFlight() == nullptr) {
     platform.MsgBox("There are no Aloftra entries to copy.", MsgBoxButtons::kOk, MsgBoxIcon::kNone,
                     "Multi-Flight Entry");
     return false;
@@ -134,7 +142,7 @@ bool frmAloftra::CanStartMultiFlightEntry() {
 }
 
 void frmAloftra::AloftraDisplayEntry() {
-  Logbook& book = app_.Book();
+  Logbook& book = host_.Book();
   int position = book.doc.CurrentPosition;
   if (position < 0 || position > book.LastPosition()) return;
   const FlightRecord* stored = book.flights.Live(book.FlightAtPosition(position));
@@ -142,7 +150,7 @@ void frmAloftra::AloftraDisplayEntry() {
   const FlightRecord flight = *stored;
   const UnitFlags& flags = book.UNIT_FLAGS;
 
-  const FilterSettings& filter = app_.Filter();
+  const FilterSettings& filter = host_.Filter();
   if (!filter.On()) {
     EntryIndex.SetCaption(std::to_string(position + 1) + " of " +
                           std::to_string(book.LastPosition() + 1));
@@ -197,7 +205,7 @@ void frmAloftra::AloftraDisplayEntry() {
 }
 
 void frmAloftra::ShowGliderOf(const FlightRecord& flight) {
-  const GliderRecord* glider = app_.Book().gliders.Live(flight.GLIDER_INDEX);
+  const GliderRecord* glider = host_.Book().gliders.Live(flight.GLIDER_INDEX);
   GliderName.SetListIndex(glider ? GliderName.FindItem(glider->GLIDER_NAME) : -1);
   Places[0].SetValue(flight.SOLO != 0);
   Places[1].SetValue(flight.TANDEM != 0);
@@ -209,7 +217,7 @@ void frmAloftra::ShowGliderOf(const FlightRecord& flight) {
 }
 
 void frmAloftra::ShowSiteOf(const FlightRecord& flight) {
-  const SiteRecord* site = app_.Book().sites.Live(flight.SITE_INDEX);
+  const SiteRecord* site = host_.Book().sites.Live(flight.SITE_INDEX);
   SiteName.SetListIndex(site ? SiteName.FindItem(site->SITE_NAME) : -1);
   SiteLocation.SetText(site ? site->LOCATION : "");
 }
@@ -222,7 +230,7 @@ void frmAloftra::ShowBlankEntry(bool withTodaysDate) {
   RemarksExpanded = false;
   RemarksWindowState();
   State = EditState::kFilling;
-  app_.FilterOff();
+  host_.FilterOff();
 
   for (TextBox* box : {&FlightDate, &TimeOfDay, &FlightNo, &AirTime})
     box->SetText("");
@@ -246,7 +254,7 @@ void frmAloftra::ShowBlankEntry(bool withTodaysDate) {
   DrawRose();
   EntryIndex.SetCaption("- New Entry -");
   if (withTodaysDate) {
-    FlightDate.SetText(FormatLongDate(static_cast<double>(DayPart(app_.GetPlatform().Now()))));
+    FlightDate.SetText(FormatLongDate(static_cast<double>(DayPart(host_.GetPlatform().Now()))));
   }
   State = EditState::kNew;
   AloftraColor(true);
@@ -254,25 +262,25 @@ void frmAloftra::ShowBlankEntry(bool withTodaysDate) {
 
 void frmAloftra::NewEntry_Click() {
   if (State == EditState::kModified &&
-      app_.GetPlatform().MsgBox(kSaveEntryQuestion, MsgBoxButtons::kYesNo, MsgBoxIcon::kNone,
-                                "Save Changes") == MsgBoxAnswer::kYes) {
+      host_.GetPlatform().MsgBox(kSaveEntryQuestion, MsgBoxButtons::kYesNo, MsgBoxIcon::kNone,
+                                 "Save Changes") == MsgBoxAnswer::kYes) {
     Enter_Click();
   }
   ShowBlankEntry(true);
 }
 
 void frmAloftra::ViewEntry_Click(int Index) {
-  Logbook& book = app_.Book();
+  Logbook& book = host_.Book();
   const int start = book.doc.CurrentPosition;
   if (State != EditState::kClean &&
-      app_.GetPlatform().MsgBox(kSaveEntryQuestion, MsgBoxButtons::kYesNo, MsgBoxIcon::kNone,
-                                "Save Changes") == MsgBoxAnswer::kYes) {
+      host_.GetPlatform().MsgBox(kSaveEntryQuestion, MsgBoxButtons::kYesNo, MsgBoxIcon::kNone,
+                                 "Save Changes") == MsgBoxAnswer::kYes) {
     Enter_Click();
   }
 
   int& current = book.doc.CurrentPosition;
   const int last = book.LastPosition();
-  const int passCount = app_.Filter().PassCount;
+  const int passCount = host_.Filter().PassCount;
   auto fails = [this] {
     bool pass = false;
     FilterCheck(pass);
@@ -309,19 +317,19 @@ void frmAloftra::ViewEntry_Click(int Index) {
 
   if (current < 0 || current > last) {
     current = start;
-    app_.GetPlatform().Beep();
+    host_.GetPlatform().Beep();
     return;
   }
   // First or Last landing on the flight already shown: a beep, and the stored flight shown
   // again, which discards any unsaved edits.
-  if ((Index == 0 || Index == 3) && current == start) app_.GetPlatform().Beep();
+  if ((Index == 0 || Index == 3) && current == start) host_.GetPlatform().Beep();
   AloftraDisplayEntry();
 }
 
 void frmAloftra::FilterCheck(bool& pass) {
-  const Logbook& book = app_.Book();
+  const Logbook& book = host_.Book();
   int index = book.FlightAtPosition(book.doc.CurrentPosition);
-  pass = index >= 0 && FlightPassesFilter(book, app_.Filter(), index);
+  pass = index >= 0 && FlightPassesFilter(book, host_.Filter(), index);
 }
 
 std::array<Control*, 15> frmAloftra::EntryFields() {
@@ -366,7 +374,7 @@ void frmAloftra::Places_Click(int Index) {
 void frmAloftra::GliderName_Click() {
   if (State == EditState::kFilling || GliderName.Text().empty()) return;
   MarkModified();
-  const Logbook& book = app_.Book();
+  const Logbook& book = host_.Book();
   const GliderRecord* glider = book.gliders.Live(FirstLiveGliderNamed(book, GliderName.Text()));
   if (glider == nullptr) return;
   Places[0].SetValue(glider->SOLO != 0);
@@ -377,7 +385,7 @@ void frmAloftra::GliderName_Click() {
 void frmAloftra::SiteName_Click() {
   if (State == EditState::kFilling || SiteName.Text().empty()) return;
   MarkModified();
-  const Logbook& book = app_.Book();
+  const Logbook& book = host_.Book();
   const SiteRecord* site = book.sites.Live(FirstLiveSiteNamed(book, SiteName.Text()));
   if (site == nullptr) return;
   SiteLocation.SetText(site->LOCATION);
@@ -422,13 +430,12 @@ void frmAloftra::RemarksWindowState() {
 }
 
 void frmAloftra::XC_Details_Click() {
-  if (Form* dialog = app_.DialogNamed("frmCrossCountry")) app_.OpenDialogOver(*dialog, *this);
+  host_.OpenDialog(DialogId::kCrossCountry, *this);
 }
 
 void frmAloftra::StatusLabelMouseUp(int button, int menuItem) {
   if (button != kRightButton) return;
-  app_.SetCurrentPage(*this);
-  app_.OptionsCommand(menuItem);
+  host_.RunMenuCommand(*this, MenuId::kOptions, menuItem);
 }
 
 }  // namespace aloftra

@@ -2,11 +2,12 @@
 // scale) and the page's own mouse clicks on them.
 #include <cmath>
 
+#include "core/Logbook.h"
 #include "core/Numbers.h"
 #include "flights/RoseDrawing.h"
 #include "flights/RoseHitTest.h"
 #include "flights/frmAloftra.h"
-#include "shell/App.h"
+#include "form/Platform.h"
 #include "units/UnitChoice.h"
 
 namespace aloftra {
@@ -88,7 +89,7 @@ void frmAloftra::MaxSink_Change() {
 }
 
 void frmAloftra::DrawVarioBar(bool lift) {
-  const Logbook& book = app_.Book();
+  const Logbook& book = host_.Book();
   double fullScale = (ClimbRateInFpm(book.UNIT_FLAGS) ? 400.0 : 2.0) * (book.VARIO_SCALE + 1);
   double value = ParseLeadingNumber((lift ? MaxLift : MaxSink).Text());
   aloftra::Label& marker = lift ? VarioMax : VarioMin;

@@ -3,10 +3,11 @@
 #include <cstdio>
 
 #include "core/DateTime.h"
+#include "core/Logbook.h"
 #include "core/Numbers.h"
 #include "flights/AirtimeText.h"
 #include "flights/frmAloftra.h"
-#include "shell/App.h"
+#include "form/Platform.h"
 #include "units/AltitudeBounds.h"
 #include "units/UnitChoice.h"
 
@@ -55,7 +56,7 @@ void frmAloftra::TimeOfDay_LostFocus() {
     TimeOfDay.SetText("");
     return;
   }
-  bool clock24 = Uses24Hour(app_.Book().UNIT_FLAGS);
+  bool clock24 = Uses24Hour(host_.Book().UNIT_FLAGS);
   TimeOfDay.SetText(clock24 ? FormatTime24(*value) : FormatTimeAmPm(*value));
 }
 
@@ -75,7 +76,7 @@ void frmAloftra::AirTime_LostFocus() {
 
 void frmAloftra::CheckAltitudeField(TextBox& box, int field) {
   AltitudeBounds bounds =
-      AltitudeFieldBounds(static_cast<AltitudeField>(field), app_.Book().UNIT_FLAGS);
+      AltitudeFieldBounds(static_cast<AltitudeField>(field), host_.Book().UNIT_FLAGS);
   if (!bounds.Admits(NumberIn(box))) {
     ShowMessage(bounds.message);
     box.SetText("");
@@ -121,7 +122,7 @@ void frmAloftra::LandingMSL_LostFocus() {
 void frmAloftra::FlightDate_KeyPress(int& KeyAscii) {
   if (KeyAscii != kCtrlD) return;
   KeyAscii = 0;
-  FlightDate.SetText(FormatShortDate(static_cast<double>(DayPart(app_.GetPlatform().Now()))));
+  FlightDate.SetText(FormatShortDate(static_cast<double>(DayPart(host_.GetPlatform().Now()))));
   // Arriving in the time box runs the date check, which formats the date.
   SetFocus(TimeOfDay);
 }

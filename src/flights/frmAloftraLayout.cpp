@@ -17,8 +17,8 @@ void PlaceUnitLabel(aloftra::Label& label, int left, int top) {
 
 }  // namespace
 
-frmAloftra::frmAloftra(App& app)
-    : Page(app, PageId::kAloftra, "frmAloftra"),
+frmAloftra::frmAloftra(PageHost& host)
+    : Page(host, PageId::kAloftra, "frmAloftra"),
       GliderFrame(*this, "GliderFrame"),
       SiteFrame(*this, "SiteFrame"),
       CrossCountryFrame(*this, "CrossCountryFrame"),

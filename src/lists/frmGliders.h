@@ -8,13 +8,14 @@ namespace aloftra {
 
 class frmGliders : public Page {
  public:
-  explicit frmGliders(App& app) : Page(app, PageId::kGliders, "frmGliders") {}
+  explicit frmGliders(PageHost& host);
 
   EditState State = EditState::kClean;
 
-  // Shows the current glider with its statistics; run after every recomputation while the page is
-  // Clean.
+  // Shows the current glider with its statistics.
   void GlidersDisplayEntry() {}
+  // A glider being edited keeps what the pilot typed.
+  void OnStatisticsChanged() override;
 };
 
 }  // namespace aloftra

@@ -7,7 +7,7 @@ namespace aloftra {
 
 class frmNotes : public Page {
  public:
-  explicit frmNotes(App& app) : Page(app, PageId::kNotes, "frmNotes") {}
+  explicit frmNotes(PageHost& host);
 };
 
 }  // namespace aloftra

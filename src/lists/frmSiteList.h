@@ -8,13 +8,14 @@ namespace aloftra {
 
 class frmSiteList : public Page {
  public:
-  explicit frmSiteList(App& app) : Page(app, PageId::kSiteList, "frmSiteList") {}
+  explicit frmSiteList(PageHost& host);
 
   EditState State = EditState::kClean;
 
-  // Shows the current site with its statistics; run after every recomputation while the page is
-  // Clean.
+  // Shows the current site with its statistics.
   void SiteListDisplayEntry() {}
+  // A site being edited keeps what the pilot typed.
+  void OnStatisticsChanged() override;
 };
 
 }  // namespace aloftra

@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "shell/App.h"
-
 namespace aloftra {
 
 namespace {
@@ -30,7 +28,7 @@ constexpr int kPageButtonHeight = 330;
 
 }  // namespace
 
-Page::Page(App& app, PageId id, std::string name)
+Page::Page(PageHost& host, PageId id, std::string name)
     : Form(std::move(name)),
       GotoAloftra(*this, "GotoAloftra"),
       GotoSiteList(*this, "GotoSiteList"),
@@ -43,7 +41,7 @@ Page::Page(App& app, PageId id, std::string name)
       SearchMenu(AddMenu("SearchMenu", "Search")),
       OptionsMenu(AddMenu("OptionsMenu", "Options")),
       HelpMenu(AddMenu("HelpMenu", "Help")),
-      app_(app),
+      host_(host),
       id_(id) {
   Resize(kPageWidth, kPageHeight);
   BuildPageButtons();
@@ -156,33 +154,28 @@ void Page::DisableMenuItemsOfThisPage() {
 }
 
 void Page::GotoPage(PageId target) {
-  app_.SwitchPage(*this, app_.PageById(target));
+  host_.SwitchPage(*this, target);
 }
 
 void Page::FileMenu_Click(int index) {
-  app_.SetCurrentPage(*this);
-  app_.FileCommand(index);
+  host_.RunMenuCommand(*this, MenuId::kFile, index);
 }
 
 void Page::SearchMenu_Click(int index) {
-  app_.SetCurrentPage(*this);
-  app_.SearchCommand(index);
+  host_.RunMenuCommand(*this, MenuId::kSearch, index);
 }
 
 void Page::OptionsMenu_Click(int index) {
-  app_.SetCurrentPage(*this);
-  app_.OptionsCommand(index);
+  host_.RunMenuCommand(*this, MenuId::kOptions, index);
 }
 
 void Page::HelpMenu_Click(int index) {
-  app_.SetCurrentPage(*this);
-  app_.HelpCommand(index);
+  host_.RunMenuCommand(*this, MenuId::kHelp, index);
 }
 
 void Page::Form_Unload(int& cancel) {
   cancel = 1;
-  app_.SetCurrentPage(*this);
-  app_.FileCommand(kFileExit);
+  host_.RunMenuCommand(*this, MenuId::kFile, kFileExit);
 }
 
 }  // namespace aloftra

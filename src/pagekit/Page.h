@@ -1,41 +1,15 @@
-// What every page has: the row of seven page buttons, the menu bar with its four menus, and
-// the rule that closing the window means File > Exit. The pages derive from Page and add
-// their own fields.
+// What every page has: the row of seven page buttons, the menu bar with its four menus, the
+// rule that closing the window means File > Exit, and the hooks through which the program
+// tells every page what changed. The pages derive from Page and add their own fields.
 #pragma once
 
 #include "form/CommandButton.h"
 #include "form/Form.h"
+#include "pagekit/MenuItems.h"
+#include "pagekit/PageHost.h"
 #include "pagekit/PageId.h"
 
 namespace aloftra {
-
-class App;
-
-// The items of the File menu, by index.
-enum FileMenuItem : int {
-  kFileNew = 0,
-  kFileOpen = 1,
-  kFileSave = 2,
-  kFileSaveAs = 3,
-  kFileImport = 5,
-  kFileExport = 6,
-  kFilePrint = 8,
-  kFileExit = 10,
-};
-enum SearchMenuItem : int {
-  kSearchFind = 0,
-  kSearchFindNext = 1,
-  kSearchListView = 3,
-  kSearchGoTo = 5
-};
-enum OptionsMenuItem : int {
-  kOptionsSort = 0,
-  kOptionsFilter = 1,
-  kOptionsVario = 2,
-  kOptionsUnits = 4,
-  kOptionsMultiFlight = 6
-};
-enum HelpMenuItem : int { kHelpContents = 0, kHelpAbout = 2 };
 
 // All pages share one size and one place on the screen.
 inline constexpr int kPageWidth = 7650;
@@ -43,10 +17,9 @@ inline constexpr int kPageHeight = 6300;
 
 class Page : public Form {
  public:
-  Page(App& app, PageId id, std::string name);
+  Page(PageHost& host, PageId id, std::string name);
 
   PageId Id() const { return id_; }
-  App& Application() const { return app_; }
 
   CommandButton GotoAloftra;
   CommandButton GotoSiteList;
@@ -71,8 +44,25 @@ class Page : public Form {
   // Closing the window is refused and turned into File > Exit.
   void Form_Unload(int& cancel);
 
+  // What the program tells every page, in page order. A page overrides the ones that
+  // concern it; the rest do nothing.
+  // The statistics were recomputed from the flights.
+  virtual void OnStatisticsChanged() {}
+  // The units of measure changed (or a logbook with other units was opened).
+  virtual void OnUnitsChanged() {}
+  // The colour of the display-only boxes changed.
+  virtual void OnColorModeChanged() {}
+  // The filter was switched off.
+  virtual void OnFilterChanged() {}
+  // The logbook was emptied to a new one.
+  virtual void OnLogbookReset() {}
+  // A logbook was opened; its current entries are those the reader chose.
+  virtual void OnLogbookLoaded() {}
+  // The logbook is about to be saved or printed: fields kept in controls go into it.
+  virtual void OnBeforeSave() {}
+
  protected:
-  App& app_;
+  PageHost& host_;
 
  private:
   void BuildPageButtons();

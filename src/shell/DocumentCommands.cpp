@@ -1,12 +1,11 @@
-// The File menu's document commands, the save question and the caption that shows the
-// document's name and whether it has unsaved changes.
+#include "shell/DocumentCommands.h"
+
 #include "core/DateTime.h"
 #include "core/LogbookFile.h"
 #include "core/SafeFileWriter.h"
 #include "core/SettingsFile.h"
-#include "flights/frmAloftra.h"
-#include "shell/App.h"
 #include "pagekit/Page.h"
+#include "shell/App.h"
 
 namespace aloftra {
 
@@ -38,169 +37,148 @@ class BusyPointer {
 
 }  // namespace
 
-void App::FileCommand(int item) {
-  switch (item) {
-    case kFileNew:
-      NewCommand();
-      break;
-    case kFileOpen:
-      OpenCommand();
-      break;
-    case kFileSave:
-      SaveCommand();
-      break;
-    case kFileSaveAs:
-      SaveAsCommand();
-      break;
-    case kFileImport:
-      OpenDialog(*DialogNamed("frmImport"));
-      break;
-    case kFileExport:
-      OpenDialog(*DialogNamed("frmExport"));
-      break;
-    case kFilePrint:
-      OpenDialog(*DialogNamed("frmPrint"));
-      break;
-    case kFileExit:
-      ExitCommand();
-      break;
-    default:
-      break;
-  }
-}
-
-void App::UpdateCaption(bool modified, bool force) {
-  if (modified == logbook_.doc.modified && !force) return;
-  logbook_.doc.modified = modified;
-  std::string caption = std::string("Aloftra - ") + logbook_.doc.documentName;
+void DocumentCommands::UpdateCaption(bool modified, bool force) {
+  Logbook& book = app_.Book();
+  if (modified == book.doc.modified && !force) return;
+  book.doc.modified = modified;
+  std::string caption = std::string("Aloftra - ") + book.doc.documentName;
   if (modified) caption += "*";
-  for (Page* page : Pages())
+  for (Page* page : app_.Pages())
     page->SetCaption(caption);
 }
 
-void App::SetSaveEnabled(bool enabled) {
-  for (Page* page : Pages())
+void DocumentCommands::SetSaveEnabled(bool enabled) {
+  for (Page* page : app_.Pages())
     page->FileMenu.Item(kFileSave).enabled = enabled;
 }
 
-SaveAnswer App::SavePrompt() {
-  if (!logbook_.doc.modified) return SaveAnswer::kNothingToSave;
-  MsgBoxAnswer answer =
-      platform_.MsgBox("Do you want to save changes to " + logbook_.doc.documentName + "?",
-                       MsgBoxButtons::kYesNoCancel, MsgBoxIcon::kExclamation, "Save Changes");
+SaveAnswer DocumentCommands::SavePrompt() {
+  const Logbook& book = app_.Book();
+  if (!book.doc.modified) return SaveAnswer::kNothingToSave;
+  MsgBoxAnswer answer = app_.GetPlatform().MsgBox(
+      "Do you want to save changes to " + book.doc.documentName + "?", MsgBoxButtons::kYesNoCancel,
+      MsgBoxIcon::kExclamation, "Save Changes");
   if (answer == MsgBoxAnswer::kNo) return SaveAnswer::kNo;
   if (answer != MsgBoxAnswer::kYes) return SaveAnswer::kCancel;
-  if (!logbook_.doc.filePath.empty()) {
-    SaveCommand();
+  if (!book.doc.filePath.empty()) {
+    Save();
   } else {
-    SaveAsCommand();
+    SaveAs();
   }
   // A failed or cancelled save leaves the changes unsaved: the command that asked stops.
-  return logbook_.doc.modified ? SaveAnswer::kCancel : SaveAnswer::kYes;
+  return book.doc.modified ? SaveAnswer::kCancel : SaveAnswer::kYes;
 }
 
-void App::NewCommand() {
+void DocumentCommands::New() {
   if (SavePrompt() == SaveAnswer::kCancel) return;
-  InitNewLogbook();
+  app_.InitNewLogbook();
 }
 
-void App::OpenCommand() {
+void DocumentCommands::Open() {
   if (SavePrompt() == SaveAnswer::kCancel) return;
-  std::optional<std::string> path = platform_.OpenFileDialog(LogbookDialog("Open"));
+  Platform& platform = app_.GetPlatform();
+  std::optional<std::string> path = platform.OpenFileDialog(LogbookDialog("Open"));
   if (!path) return;
-  BusyPointer busy(platform_);
-  InitNewLogbook();
-  logbook_.doc.filePath = *path;
-  logbook_.doc.documentName = DocumentNameFromPath(*path);
+  BusyPointer busy(platform);
+  app_.InitNewLogbook();
+  Logbook& book = app_.Book();
+  book.doc.filePath = *path;
+  book.doc.documentName = DocumentNameFromPath(*path);
   if (LoadLogbook()) {
-    ApplyUnitLabels();
-    RecomputeStatistics();
+    app_.ApplyUnitLabels();
+    app_.RecomputeStatistics();
   } else {
-    InitNewLogbook();
+    app_.InitNewLogbook();
   }
 }
 
-void App::SaveCommand() {
-  if (logbook_.doc.filePath.empty()) return;
-  BusyPointer busy(platform_);
-  StorePilotInfo();
+void DocumentCommands::Save() {
+  if (app_.Book().doc.filePath.empty()) return;
+  BusyPointer busy(app_.GetPlatform());
+  app_.TellEveryPage(&Page::OnBeforeSave);
   SaveLogbook();
 }
 
-void App::SaveAsCommand() {
-  std::optional<std::string> path = platform_.SaveFileDialog(LogbookDialog("Save As"));
+void DocumentCommands::SaveAs() {
+  std::optional<std::string> path = app_.GetPlatform().SaveFileDialog(LogbookDialog("Save As"));
   if (!path) return;
-  logbook_.doc.filePath = *path;
-  logbook_.doc.documentName = DocumentNameFromPath(*path);
-  BusyPointer busy(platform_);
-  StorePilotInfo();
+  Logbook& book = app_.Book();
+  book.doc.filePath = *path;
+  book.doc.documentName = DocumentNameFromPath(*path);
+  BusyPointer busy(app_.GetPlatform());
+  app_.TellEveryPage(&Page::OnBeforeSave);
   if (SaveLogbook()) {
     SetSaveEnabled(true);
   } else {
     // The logbook stays in memory, still modified, and no longer claims the chosen name;
     // Save goes back to disabled since there is no path to save to.
-    logbook_.doc.filePath.clear();
-    logbook_.doc.documentName = "Untitled";
+    book.doc.filePath.clear();
+    book.doc.documentName = "Untitled";
     SetSaveEnabled(false);
-    UpdateCaption(logbook_.doc.modified, true);
+    UpdateCaption(book.doc.modified, true);
   }
 }
 
-void App::ExitCommand() {
+void DocumentCommands::Exit() {
   if (SavePrompt() == SaveAnswer::kCancel) return;
   ended_ = true;
-  platform_.Quit();
+  app_.GetPlatform().Quit();
 }
 
-void App::StorePilotInfo() {
-  // The pilot page keeps its fields in its controls until the logbook is saved or printed.
-}
-
-bool App::LoadLogbook() {
-  const std::string& path = logbook_.doc.filePath;
-  LogbookReadResult result = aloftra::LoadLogbook(fileSystem_, path, logbook_);
+bool DocumentCommands::LoadLogbook() {
+  Logbook& book = app_.Book();
+  Platform& platform = app_.GetPlatform();
+  const std::string& path = book.doc.filePath;
+  LogbookReadResult result = aloftra::LoadLogbook(app_.GetFileSystem(), path, book);
   if (!result.ok()) {
     if (result.error == LogbookReadError::unknownVersion) {
-      platform_.MsgBox(kUnknownVersionMessage, MsgBoxButtons::kOk, MsgBoxIcon::kNone,
-                       kProgramTitle);
+      platform.MsgBox(kUnknownVersionMessage, MsgBoxButtons::kOk, MsgBoxIcon::kNone, kProgramTitle);
     }
-    platform_.MsgBox(CannotOpenMessage(path), MsgBoxButtons::kOk, MsgBoxIcon::kCritical,
-                     kProgramTitle);
+    platform.MsgBox(CannotOpenMessage(path), MsgBoxButtons::kOk, MsgBoxIcon::kCritical,
+                    kProgramTitle);
     return false;
   }
   ShowLoadedLogbook();
   return true;
 }
 
-void App::ShowLoadedLogbook() {
+void DocumentCommands::ShowLoadedLogbook() {
   // The reader has made the live entries with the highest index the current ones.
-  Aloftra().ShowLoadedLogbook();
+  app_.TellEveryPage(&Page::OnLogbookLoaded);
   UpdateCaption(false, true);
   SetSaveEnabled(true);
 }
 
-bool App::SaveLogbook() {
-  const std::string& path = logbook_.doc.filePath;
-  if (!aloftra::SaveLogbook(fileSystem_, path, logbook_, platform_.Now()).ok) {
-    platform_.MsgBox(CannotSaveMessage(path), MsgBoxButtons::kOk, MsgBoxIcon::kCritical,
-                     kProgramTitle);
+bool DocumentCommands::SaveLogbook() {
+  Logbook& book = app_.Book();
+  Platform& platform = app_.GetPlatform();
+  const std::string& path = book.doc.filePath;
+  if (!aloftra::SaveLogbook(app_.GetFileSystem(), path, book, platform.Now()).ok) {
+    platform.MsgBox(CannotSaveMessage(path), MsgBoxButtons::kOk, MsgBoxIcon::kCritical,
+                    kProgramTitle);
     return false;
   }
   UpdateCaption(false, true);
+  RememberInSettings(path);
+  return true;
+}
 
+void DocumentCommands::RememberInSettings(const std::string& path) {
+  const Logbook& book = app_.Book();
+  const Page& mainWindow = app_.PageById(PageId::kAloftra);
   StartupSettings settings;
   settings.logbookPath = path;
-  settings.documentName = logbook_.doc.documentName;
-  settings.left = Aloftra().Left();
-  settings.top = Aloftra().Top();
-  settings.colorMode = logbook_.doc.COLOR_MODE;
+  settings.documentName = book.doc.documentName;
+  settings.left = mainWindow.Left();
+  settings.top = mainWindow.Top();
+  settings.colorMode = book.doc.COLOR_MODE;
   std::optional<std::string> bytes = FormatSettingsFile(settings);
-  if (!bytes || !WriteFileSafely(fileSystem_, SettingsFilePath(), *bytes, std::nullopt).ok) {
+  if (!bytes ||
+      !WriteFileSafely(app_.GetFileSystem(), app_.SettingsFilePath(), *bytes, std::nullopt).ok) {
     // The logbook itself is safely on disk; only the memory of it for the next start failed.
-    platform_.MsgBox(CannotSaveMessage(path), MsgBoxButtons::kOk, MsgBoxIcon::kCritical,
-                     kProgramTitle);
+    app_.GetPlatform().MsgBox(CannotSaveMessage(path), MsgBoxButtons::kOk, MsgBoxIcon::kCritical,
+                              kProgramTitle);
   }
-  return true;
 }
 
 }  // namespace aloftra

@@ -1,34 +1,28 @@
-// The routines that change what several pages show at once: the statistics, the unit
-// labels, the colour mode and the filter status.
-#include "flights/frmAloftra.h"
-#include "lists/frmGliders.h"
-#include "lists/frmSiteList.h"
+// What changes several pages at once: the statistics, the unit labels, the colour mode and
+// the filter. Every page hears of it through its hooks, in page order; the shell names none
+// of them.
+#include "pagekit/Page.h"
 #include "shell/App.h"
 #include "stats/StatisticsEngine.h"
-#include "stats/frmSummary.h"
 
 namespace aloftra {
 
 void App::RecomputeStatistics() {
   if (!ComputeStatistics(logbook_, platform_.Now())) return;
-  if (Gliders().State == EditState::kClean) Gliders().GlidersDisplayEntry();
-  if (SiteList().State == EditState::kClean) SiteList().SiteListDisplayEntry();
-  Aloftra().RefreshFlightNumber();
-  Summary().SummaryDisplayInfo();
+  TellEveryPage(&Page::OnStatisticsChanged);
 }
 
 void App::ApplyUnitLabels() {
-  Aloftra().ApplyUnitLabels();
+  TellEveryPage(&Page::OnUnitsChanged);
 }
 
 void App::ApplyColorMode() {
-  Aloftra().ApplyColorMode();
+  TellEveryPage(&Page::OnColorModeChanged);
 }
 
 void App::FilterOff() {
   filter_.SetPassAll();
-  Aloftra().PassPosition = 0;
-  Aloftra().ShowFilterStatus();
+  TellEveryPage(&Page::OnFilterChanged);
 }
 
 }  // namespace aloftra

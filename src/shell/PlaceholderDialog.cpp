@@ -2,8 +2,54 @@
 
 namespace aloftra {
 
-PlaceholderDialog::PlaceholderDialog(App& app, std::string name, std::string caption)
-    : Dialog(app, std::move(name), std::move(caption), 4200, 1800),
+namespace {
+
+struct DialogTitle {
+  const char* name;
+  const char* caption;
+};
+
+// The form name and title of each dialog that opens as a placeholder.
+DialogTitle TitleOf(DialogId id) {
+  switch (id) {
+    case DialogId::kImport:
+      return {"frmImport", "Import Data"};
+    case DialogId::kExport:
+      return {"frmExport", "Export Data"};
+    case DialogId::kPrint:
+      return {"frmPrint", "Print"};
+    case DialogId::kCrossCountry:
+      return {"frmCrossCountry", "Cross-Country Flight Details"};
+    case DialogId::kFilters:
+      return {"frmFilters", "Aloftra Filter"};
+    case DialogId::kVario:
+      return {"frmVario", "Vario Display"};
+    case DialogId::kUnits:
+      return {"frmUnits", "Units of Measure"};
+    case DialogId::kFind:
+      return {"frmFind", "Find"};
+    case DialogId::kGoTo:
+      return {"frmGoTo", "Display Flight"};
+    case DialogId::kMultiFlight:
+      return {"frmMultiFlight", "Multi-Flight Entry"};
+    case DialogId::kListViewFlight:
+      return {"frmListViewFlight", "Aloftra List View"};
+    case DialogId::kListViewSite:
+      return {"frmListViewSite", "Aloftra Site List"};
+    case DialogId::kListViewGlider:
+      return {"frmListViewGlider", "Aloftra Glider List"};
+    case DialogId::kAbout:
+    case DialogId::kSort:
+      break;
+  }
+  // The dialogs that are built have their own titles and never come here.
+  return {"frmPlaceholder", ""};
+}
+
+}  // namespace
+
+PlaceholderDialog::PlaceholderDialog(PageHost& host, DialogId id)
+    : Dialog(host, id, TitleOf(id).name, TitleOf(id).caption, 4200, 1800),
       Message(*this, "Message"),
       Close(*this, "Close") {
   Message.SetCaption("This part of Aloftra is not available yet.");

@@ -10,10 +10,17 @@ namespace aloftra {
 
 class PlaceholderDialog : public Dialog {
  public:
-  PlaceholderDialog(App& app, std::string name, std::string caption);
+  PlaceholderDialog(PageHost& host, DialogId id);
 
   Label Message;
   CommandButton Close;
+};
+
+// The placeholder of one dialog, made like every other dialog from the host alone.
+template <DialogId id>
+class Placeholder : public PlaceholderDialog {
+ public:
+  explicit Placeholder(PageHost& host) : PlaceholderDialog(host, id) {}
 };
 
 }  // namespace aloftra

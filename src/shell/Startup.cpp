@@ -8,9 +8,6 @@ namespace aloftra {
 
 namespace {
 
-constexpr int kDefaultWindowLeft = 500;
-constexpr int kDefaultWindowTop = 500;
-
 // The logbook path given on the command line: a path without any "." is given ".log".
 std::string LogbookPathFromCommandLine(const std::string& commandLine) {
   if (commandLine.find('.') == std::string::npos) return commandLine + ".log";
@@ -38,7 +35,7 @@ void App::Start(const std::string& commandLine, const std::string& currentDirect
 
 void App::StartUp() {
   InitNewLogbook();
-  Aloftra().Move(kDefaultWindowLeft, kDefaultWindowTop);
+  placement_.PlaceAtDefault(Aloftra());
   logbook_.doc.COLOR_MODE = 1;
   ApplyColorMode();
 
@@ -61,24 +58,22 @@ void App::StartUp() {
     ApplyColorMode();
   }
 
-  if (LoadLogbook()) {
+  if (documents_.LoadLogbook()) {
     ApplyUnitLabels();
     RecomputeStatistics();
   } else {
     InitNewLogbook();
   }
-
-  if (left > 0 && left < 10000) Aloftra().Move(static_cast<int>(left), Aloftra().Top());
-  if (top > 0 && top < 7000) Aloftra().Move(Aloftra().Left(), static_cast<int>(top));
+  placement_.PlaceRemembered(Aloftra(), left, top);
 }
 
 void App::InitNewLogbook() {
   logbook_.ResetToNew();
   ApplyUnitLabels();
   FilterOff();
-  Aloftra().ResetForNewLogbook();
-  SetSaveEnabled(false);
-  UpdateCaption(false, true);
+  TellEveryPage(&Page::OnLogbookReset);
+  documents_.SetSaveEnabled(false);
+  documents_.UpdateCaption(false, true);
 }
 
 }  // namespace aloftra

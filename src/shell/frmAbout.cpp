@@ -1,11 +1,9 @@
 #include "shell/frmAbout.h"
 
-#include "shell/App.h"
-
 namespace aloftra {
 
-frmAbout::frmAbout(App& app)
-    : Dialog(app, "frmAbout", "About Aloftra", 5400, 3300),
+frmAbout::frmAbout(PageHost& host)
+    : Dialog(host, DialogId::kAbout, "frmAbout", "About Aloftra", 5400, 3300),
       lblTitle(*this, "lblTitle"),
       lblVersion(*this, "lblVersion"),
       lblDescription(*this, "lblDescription"),
@@ -36,7 +34,7 @@ frmAbout::frmAbout(App& app)
 }
 
 void frmAbout::WebSite_Click() {
-  app_.OpenInBrowser(kProductWebAddress);
+  host_.OpenInBrowser(kProductWebAddress);
   Dialog::Close();
 }
 

@@ -15,7 +15,7 @@ inline constexpr const char* kProgramVersion = "1.3c";
 
 class frmAbout : public Dialog {
  public:
-  explicit frmAbout(App& app);
+  explicit frmAbout(PageHost& host);
 
   Label lblTitle;
   Label lblVersion;

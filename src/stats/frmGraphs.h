@@ -7,7 +7,7 @@ namespace aloftra {
 
 class frmGraphs : public Page {
  public:
-  explicit frmGraphs(App& app) : Page(app, PageId::kGraphs, "frmGraphs") {}
+  explicit frmGraphs(PageHost& host);
 };
 
 }  // namespace aloftra

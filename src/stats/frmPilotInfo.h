@@ -7,7 +7,7 @@ namespace aloftra {
 
 class frmPilotInfo : public Page {
  public:
-  explicit frmPilotInfo(App& app) : Page(app, PageId::kPilotInfo, "frmPilotInfo") {}
+  explicit frmPilotInfo(PageHost& host);
 };
 
 }  // namespace aloftra

@@ -7,10 +7,11 @@ namespace aloftra {
 
 class frmSummary : public Page {
  public:
-  explicit frmSummary(App& app) : Page(app, PageId::kSummary, "frmSummary") {}
+  explicit frmSummary(PageHost& host);
 
-  // Fills the page from both pilot totals; run at the end of every recomputation.
+  // Fills the page from both pilot totals.
   void SummaryDisplayInfo() {}
+  void OnStatisticsChanged() override;
 };
 
 }  // namespace aloftra

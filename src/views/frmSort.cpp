@@ -1,13 +1,13 @@
 #include "views/frmSort.h"
 
-#include "flights/frmAloftra.h"
-#include "shell/App.h"
+#include "core/Logbook.h"
+#include "pagekit/FlightPage.h"
 #include "views/FlightLookup.h"
 
 namespace aloftra {
 
-frmSort::frmSort(App& app)
-    : Dialog(app, "frmSort", "Sort", 3300, 3000),
+frmSort::frmSort(PageHost& host)
+    : Dialog(host, DialogId::kSort, "frmSort", "Sort", 3300, 3000),
       SortLabel(*this, "SortLabel"),
       Sort(*this, "Sort", kSortKeys),
       Ok(*this, "Ok"),
@@ -32,11 +32,11 @@ frmSort::frmSort(App& app)
 }
 
 void frmSort::Form_Load() {
-  Sort[app_.Book().doc.SortKey].SetValue(true);
+  Sort[host_.Book().doc.SortKey].SetValue(true);
 }
 
 void frmSort::Ok_Click() {
-  Logbook& book = app_.Book();
+  Logbook& book = host_.Book();
   int key = book.doc.SortKey;
   for (int k = 0; k < kSortKeys; ++k) {
     if (Sort[k].Value()) key = k;
@@ -46,8 +46,8 @@ void frmSort::Ok_Click() {
   int shown = book.CurrentFlightIndex();
   book.doc.SortKey = key;
   if (shown >= 0) MoveToFlight(book, shown);
-  app_.Aloftra().ShowSortStatus();
-  if (book.LastPosition() >= 0) app_.Aloftra().ViewEntry_Click(key == kSortDate ? 3 : 0);
+  host_.Flights().ShowSortStatus();
+  if (book.LastPosition() >= 0) host_.Flights().ViewEntry_Click(key == kSortDate ? 3 : 0);
   Close();
 }
 

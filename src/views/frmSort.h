@@ -12,7 +12,7 @@ namespace aloftra {
 
 class frmSort : public Dialog {
  public:
-  explicit frmSort(App& app);
+  explicit frmSort(PageHost& host);
 
   aloftra::Label SortLabel;
   ControlArray<OptionButton> Sort;  // 0 "Date", 1 "Airtime", 2 "Max MSL", 3 "Over Launch",

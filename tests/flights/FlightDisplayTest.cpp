@@ -319,15 +319,15 @@ TEST_F(FlightDisplayTest, ARepaintRedrawsTheBarsAndSetWedgesWithoutMarkingTheEnt
 
 TEST_F(FlightDisplayTest, RightClicksOnTheStatusLabelsAndTheVarioOpenTheirDialogs) {
   Page().SortStatus2.MouseUp(kLeftButton, 0, 0, 0);
-  EXPECT_FALSE(app->DialogNamed("frmSort")->Visible());
+  EXPECT_FALSE(app->Dialogs()[DialogId::kSort].Visible());
   Page().SortStatus2.MouseUp(kRightButton, 0, 0, 0);
-  EXPECT_TRUE(app->DialogNamed("frmSort")->Visible());
-  app->DialogNamed("frmSort")->Unload();
+  EXPECT_TRUE(app->Dialogs()[DialogId::kSort].Visible());
+  app->Dialogs()[DialogId::kSort].Unload();
   Page().FilterStatus1.MouseUp(kRightButton, 0, 0, 0);
-  EXPECT_TRUE(app->DialogNamed("frmFilters")->Visible());
-  app->DialogNamed("frmFilters")->Unload();
+  EXPECT_TRUE(app->Dialogs()[DialogId::kFilters].Visible());
+  app->Dialogs()[DialogId::kFilters].Unload();
   Page().Form_MouseUp(kRightButton, 0, 7000, 1000);
-  EXPECT_TRUE(app->DialogNamed("frmVario")->Visible());
+  EXPECT_TRUE(app->Dialogs()[DialogId::kVario].Visible());
   EXPECT_FALSE(Page().Enabled());
 }
 

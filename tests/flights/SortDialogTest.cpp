@@ -9,7 +9,7 @@ namespace {
 
 class SortDialogTest : public FlightPageTest {
  protected:
-  frmSort& Sort() { return static_cast<frmSort&>(*app->DialogNamed("frmSort")); }
+  frmSort& Sort() { return app->Dialogs().Get<DialogId::kSort>(); }
   void ChooseKey(int key) {
     Page().OptionsMenu.Click(kOptionsSort);
     Sort().Sort[key].SetValue(true);

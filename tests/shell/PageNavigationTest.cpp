@@ -2,6 +2,8 @@
 // the hand-off of web addresses.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "flights/frmAloftra.h"
 #include "lists/frmGliders.h"
 #include "lists/frmNotes.h"
@@ -140,8 +142,7 @@ TEST_F(PageNavigationTest, ADialogOpensBelowRightOfItsPageWhichWaitsUntilItClose
   frmGraphs& graphs = app->Graphs();
   graphs.Move(1000, 2000);
   graphs.OptionsMenu.Click(kOptionsFilter);
-  Form* filter = app->DialogNamed("frmFilters");
-  ASSERT_NE(filter, nullptr);
+  Form* filter = &app->Dialogs()[DialogId::kFilters];
   EXPECT_TRUE(filter->Visible());
   EXPECT_EQ(filter->Caption(), "Aloftra Filter");
   EXPECT_EQ(filter->Left(), 1300);
@@ -156,13 +157,34 @@ TEST_F(PageNavigationTest, ADialogOpensBelowRightOfItsPageWhichWaitsUntilItClose
   EXPECT_FALSE(filter->Visible());
 }
 
+TEST_F(PageNavigationTest, EveryDialogIdOpensItsOwnDialogOverThePageThatAsked) {
+  app->Aloftra().GotoNotes.Click();
+  frmNotes& notes = app->Notes();
+  std::set<std::string> names;
+  for (int index = 0; index < kDialogCount; ++index) {
+    DialogId id = static_cast<DialogId>(index);
+    Dialog& dialog = app->Dialogs()[id];
+    EXPECT_EQ(dialog.Id(), id);
+    EXPECT_EQ(dialog.Name().rfind("frm", 0), 0u) << dialog.Name();
+    EXPECT_FALSE(dialog.Caption().empty()) << dialog.Name();
+    names.insert(dialog.Name());
+    app->OpenDialog(id, notes);
+    EXPECT_TRUE(dialog.Visible()) << dialog.Name();
+    EXPECT_FALSE(notes.Enabled());
+    EXPECT_EQ(dialog.Left(), notes.Left() + 300);
+    dialog.Unload();
+    EXPECT_TRUE(notes.Enabled()) << dialog.Name();
+  }
+  EXPECT_EQ(names.size(), static_cast<std::size_t>(kDialogCount));
+}
+
 TEST_F(PageNavigationTest, TheFileMenuOpensImportExportAndPrintOverTheCurrentPage) {
-  for (auto [item, name] :
-       {std::pair{kFileImport, "frmImport"}, std::pair{kFileExport, "frmExport"},
-        std::pair{kFilePrint, "frmPrint"}}) {
+  for (auto [item, id, name] : {std::tuple{kFileImport, DialogId::kImport, "frmImport"},
+                                std::tuple{kFileExport, DialogId::kExport, "frmExport"},
+                                std::tuple{kFilePrint, DialogId::kPrint, "frmPrint"}}) {
     app->Aloftra().FileMenu.Click(item);
-    Form* dialog = app->DialogNamed(name);
-    ASSERT_NE(dialog, nullptr);
+    Form* dialog = &app->Dialogs()[id];
+    EXPECT_EQ(dialog->Name(), name);
     EXPECT_TRUE(dialog->Visible()) << name;
     EXPECT_FALSE(app->Aloftra().Enabled());
     dialog->Unload();
@@ -174,8 +196,7 @@ TEST_F(PageNavigationTest, ListViewTakesThePlaceOfTheSitePageAndGivesItBackWhenC
   app->Aloftra().GotoSiteList.Click();
   app->SiteList().Move(700, 900);
   app->SiteList().SearchMenu.Click(kSearchListView);
-  Form* listView = app->DialogNamed("frmListViewSite");
-  ASSERT_NE(listView, nullptr);
+  Form* listView = &app->Dialogs()[DialogId::kListViewSite];
   EXPECT_TRUE(listView->Visible());
   EXPECT_FALSE(app->SiteList().Visible());
   EXPECT_EQ(listView->Left(), 700);
@@ -201,7 +222,7 @@ TEST_F(PageNavigationTest, ClosingAnyPageWindowRunsExitAndCancelKeepsTheProgram)
 
 TEST_F(PageNavigationTest, TheAboutBoxShowsTheVersionAndHandsTheWebSiteToTheBrowser) {
   app->Aloftra().HelpMenu.Click(kHelpAbout);
-  frmAbout& about = app->About();
+  frmAbout& about = app->Dialogs().Get<DialogId::kAbout>();
   EXPECT_TRUE(about.Visible());
   EXPECT_EQ(about.lblTitle.Caption(), "Aloftra");
   EXPECT_EQ(about.lblVersion.Caption(), "Version 1.3c");
@@ -244,7 +265,7 @@ TEST_F(PageNavigationTest, MultiFlightEntryNeedsAStoredFlightShownAndNoEditInPro
   app->Aloftra().OptionsMenu.Click(kOptionsMultiFlight);
   EXPECT_EQ(platform.LastMessage().prompt, "There are no Aloftra entries to copy.");
   EXPECT_EQ(platform.LastMessage().title, "Multi-Flight Entry");
-  EXPECT_FALSE(app->DialogNamed("frmMultiFlight")->Visible());
+  EXPECT_FALSE(app->Dialogs()[DialogId::kMultiFlight].Visible());
 }
 
 }  // namespace

@@ -1,0 +1,55 @@
+// What a page or dialog may ask of the program around it. Pages and dialogs see only this,
+// never the application itself, so each can be built, tested and replaced on its own.
+#pragma once
+
+#include <string>
+
+#include "pagekit/DialogId.h"
+#include "pagekit/MenuItems.h"
+#include "pagekit/PageId.h"
+
+namespace aloftra {
+
+class Dialog;
+struct FilterSettings;
+class FlightPage;
+class Form;
+class Logbook;
+class Page;
+class Platform;
+
+class PageHost {
+ public:
+  // The document, the filter the flight page and the graphs follow, and the world outside.
+  virtual Logbook& Book() = 0;
+  virtual FilterSettings& Filter() = 0;
+  virtual Platform& GetPlatform() = 0;
+
+  // Start-up, run once by the load of the program's main window.
+  virtual void StartUp() = 0;
+
+  // Shows another page where this one was; the page left keeps its state.
+  virtual void SwitchPage(Page& from, PageId to) = 0;
+  // A command of one of the four menus, chosen on this page.
+  virtual void RunMenuCommand(Page& from, MenuId menu, int item) = 0;
+  // Opens a dialog over a page, which stays disabled until the dialog closes.
+  virtual void OpenDialog(DialogId dialog, Form& over) = 0;
+  // Told by every dialog as it unloads.
+  virtual void DialogClosed(Dialog& dialog) = 0;
+  // The few routines of the flight page that other forms call.
+  virtual FlightPage& Flights() = 0;
+
+  // What changes every page: the statistics derived from the flights, the caption that
+  // shows whether the logbook has unsaved changes, the filter switched off.
+  virtual void RecomputeStatistics() = 0;
+  virtual void UpdateCaption(bool modified, bool force) = 0;
+  virtual void FilterOff() = 0;
+
+  // Hands a web address to the pilot's browser, with a message when that fails.
+  virtual void OpenInBrowser(const std::string& address) = 0;
+
+ protected:
+  ~PageHost() = default;
+};
+
+}  // namespace aloftra

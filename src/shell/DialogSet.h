@@ -1,0 +1,54 @@
+// Every dialog of the program, one for each DialogId, made together with the application and
+// reached by its id. Which class serves an id is said once, in the table below; an id without
+// a built dialog is served by a placeholder that opens with its title. Typed access
+// (Get<DialogId::kSort>()) gives the dialog's own class.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <utility>
+
+#include "pagekit/Dialog.h"
+#include "shell/PlaceholderDialog.h"
+#include "shell/frmAbout.h"
+#include "views/frmSort.h"
+
+namespace aloftra {
+
+template <DialogId id>
+struct DialogClass {
+  using type = Placeholder<id>;
+};
+template <>
+struct DialogClass<DialogId::kAbout> {
+  using type = frmAbout;
+};
+template <>
+struct DialogClass<DialogId::kSort> {
+  using type = frmSort;
+};
+
+class DialogSet {
+ public:
+  using Dialogs = std::array<std::unique_ptr<Dialog>, kDialogCount>;
+
+  explicit DialogSet(PageHost& host)
+      : dialogs_(MakeAll(host, std::make_index_sequence<kDialogCount>{})) {}
+
+  Dialog& operator[](DialogId id) { return *dialogs_[static_cast<std::size_t>(id)]; }
+  template <DialogId id>
+  typename DialogClass<id>::type& Get() {
+    return static_cast<typename DialogClass<id>::type&>((*this)[id]);
+  }
+  const Dialogs& All() const { return dialogs_; }
+
+ private:
+  template <std::size_t... index>
+  static Dialogs MakeAll(PageHost& host, std::index_sequence<index...>) {
+    return {std::make_unique<typename DialogClass<static_cast<DialogId>(index)>::type>(host)...};
+  }
+
+  Dialogs dialogs_;
+};
+
+}  // namespace aloftra

@@ -1,0 +1,11 @@
+#include "stats/frmSummary.h"
+
+namespace aloftra {
+
+frmSummary::frmSummary(PageHost& host) : Page(host, PageId::kSummary, "frmSummary") {}
+
+void frmSummary::OnStatisticsChanged() {
+  SummaryDisplayInfo();
+}
+
+}  // namespace aloftra
