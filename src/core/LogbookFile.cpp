@@ -45,7 +45,7 @@ WriteResult SaveLogbook(FileSystem& fs, const std::string& path, const Logbook& 
                         DateTime now) {
   std::optional<std::string> bytes = FormatLogbookFile(book, now);
   if (!bytes) return {false, "a record is too long to be read back"};
-  return WriteFileSafely(fs, path, *bytes, BackupPathFor(path));
+  return WriteFileSafely(fs, path, *bytes, BackupPathFor);
 }
 
 }  // namespace aloftra

@@ -34,8 +34,9 @@ std::optional<std::string> BackupPathFor(const std::string& path);
 LogbookReadResult LoadLogbook(FileSystem& fs, const std::string& path, Logbook& book);
 
 // Writes the logbook to path as version "1.3" with the save time in the flight end record,
-// keeping the previous file as the backup. After a failure the old file and the old backup
-// are untouched and the logbook in memory is unchanged.
+// keeping the previous file as the backup. Through a symbolic link the file the link leads
+// to is replaced and keeps its backup beside it. After a failure the old file and the old
+// backup are untouched and the logbook in memory is unchanged.
 WriteResult SaveLogbook(FileSystem& fs, const std::string& path, const Logbook& book, DateTime now);
 
 }  // namespace aloftra
