@@ -36,6 +36,14 @@ class BusyPointer {
   Platform& platform_;
 };
 
+// Another program wrote the logbook's file since it was opened or saved: it is overwritten
+// only when the pilot says so.
+bool MayOverwrite(Platform& platform, FileSystem& fs, const Logbook& book) {
+  if (!ChangedOnDisk(fs, book)) return true;
+  return platform.MsgBox(ChangedOnDiskQuestion(book.doc.documentName), MsgBoxButtons::kYesNo,
+                         MsgBoxIcon::kExclamation, kProgramTitle) == MsgBoxAnswer::kYes;
+}
+
 }  // namespace
 
 void App::FileCommand(int item) {
@@ -122,6 +130,7 @@ void App::OpenCommand() {
 
 void App::SaveCommand() {
   if (logbook_.doc.filePath.empty()) return;
+  if (!MayOverwrite(platform_, fileSystem_, logbook_)) return;
   BusyPointer busy(platform_);
   StorePilotInfo();
   SaveLogbook();
@@ -130,6 +139,8 @@ void App::SaveCommand() {
 void App::SaveAsCommand() {
   std::optional<std::string> path = platform_.SaveFileDialog(LogbookDialog("Save As"));
   if (!path) return;
+  // Saving over the open logbook's own file is a Save, with its question.
+  if (*path == logbook_.doc.filePath && !MayOverwrite(platform_, fileSystem_, logbook_)) return;
   logbook_.doc.filePath = *path;
   logbook_.doc.documentName = DocumentNameFromPath(*path);
   BusyPointer busy(platform_);
@@ -140,6 +151,7 @@ void App::SaveAsCommand() {
     // The logbook stays in memory, still modified, and no longer claims the chosen name;
     // Save goes back to disabled since there is no path to save to.
     logbook_.doc.filePath.clear();
+    logbook_.doc.diskStamp.reset();
     logbook_.doc.documentName = "Untitled";
     SetSaveEnabled(false);
     UpdateCaption(logbook_.doc.modified, true);
@@ -186,6 +198,7 @@ bool App::SaveLogbook() {
                      kProgramTitle);
     return false;
   }
+  logbook_.doc.diskStamp = StampOnDisk(fileSystem_, path);
   UpdateCaption(false, true);
 
   StartupSettings settings;
