@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/FileStamp.h"
+
 namespace aloftra {
 
 // An open file created by CreateNew; only the file system that made it understands it.
@@ -23,6 +25,19 @@ struct CreateResult {
 enum class Presence { absent, present, unknown };
 enum class LinkStatus { linked, unsupported, failed };
 
+// What a name is, without following a symbolic link: unknown when the question cannot be
+// answered (a folder that cannot be searched, a link that cannot be read).
+enum class EntryKind { absent, symbolicLink, other, unknown };
+struct Entry {
+  EntryKind kind = EntryKind::unknown;
+  std::string linkText;  // a symbolic link's content as stored, relative or absolute
+};
+
+struct StampResult {
+  Presence presence = Presence::unknown;
+  FileStamp stamp;  // only when present
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -31,6 +46,10 @@ class FileSystem {
   virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
   // unknown when the question cannot be answered (a folder that cannot be searched).
   virtual Presence Exists(const std::string& path) = 0;
+  // The name itself: a symbolic link is reported as one, with its content, not followed.
+  virtual Entry InspectEntry(const std::string& path) = 0;
+  // The stamp of the file the path leads to (symbolic links followed).
+  virtual StampResult Stamp(const std::string& path) = 0;
 
   // Creates a new file for writing; alreadyExists when the name is taken (never replaces).
   virtual CreateResult CreateNew(const std::string& path) = 0;

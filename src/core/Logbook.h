@@ -5,8 +5,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "core/FileStamp.h"
 #include "core/FlightOrder.h"
 #include "core/RecordTable.h"
 #include "core/Records.h"
@@ -44,6 +46,9 @@ struct DocumentState {
   std::string filePath;  // "" for a new logbook
   std::string documentName = "Untitled";
   bool modified = false;
+  // The file at filePath as it was when this program last read or wrote it, so a save can
+  // tell that another program has written it since; none for a new logbook.
+  std::optional<FileStamp> diskStamp;
   std::string programFolder;    // the current directory at start-up
   std::uint8_t COLOR_MODE = 1;  // 1 full colour, 0 plain; kept in the settings file
   int SortKey = kSortDate;      // column of the flight orders in use

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 
 namespace aloftra {
 
@@ -37,6 +38,25 @@ bool ReadAll(int fd, std::string& out) {
   return true;
 }
 
+// A symbolic link's content; the size lstat gave is only a hint (some file systems report 0,
+// and the link may be replaced meanwhile), so the buffer grows until the content fits.
+std::optional<std::string> ReadLinkText(const std::string& path, off_t sizeHint) {
+  std::string text(sizeHint > 0 ? static_cast<std::size_t>(sizeHint) + 1 : 256, '\0');
+  for (;;) {
+    ssize_t got = readlink(path.c_str(), text.data(), text.size());
+    if (got < 0) return std::nullopt;
+    if (static_cast<std::size_t>(got) < text.size()) {
+      text.resize(static_cast<std::size_t>(got));
+      return text;
+    }
+    text.resize(text.size() * 2);
+  }
+}
+
+Presence PresenceAfterFailure() {
+  return errno == ENOENT || errno == ENOTDIR ? Presence::absent : Presence::unknown;
+}
+
 }  // namespace
 
 std::optional<std::string> PosixFileSystem::ReadFile(const std::string& path) {
@@ -52,7 +72,31 @@ std::optional<std::string> PosixFileSystem::ReadFile(const std::string& path) {
 Presence PosixFileSystem::Exists(const std::string& path) {
   struct stat info {};
   if (stat(path.c_str(), &info) == 0) return Presence::present;
-  return errno == ENOENT || errno == ENOTDIR ? Presence::absent : Presence::unknown;
+  return PresenceAfterFailure();
+}
+
+Entry PosixFileSystem::InspectEntry(const std::string& path) {
+  struct stat info {};
+  if (lstat(path.c_str(), &info) != 0) {
+    return {PresenceAfterFailure() == Presence::absent ? EntryKind::absent : EntryKind::unknown,
+            ""};
+  }
+  if (!S_ISLNK(info.st_mode)) return {EntryKind::other, ""};
+  std::optional<std::string> text = ReadLinkText(path, info.st_size);
+  if (!text) return {EntryKind::unknown, ""};
+  return {EntryKind::symbolicLink, std::move(*text)};
+}
+
+StampResult PosixFileSystem::Stamp(const std::string& path) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) return {PresenceAfterFailure(), FileStamp{}};
+  FileStamp stamp;
+  stamp.device = static_cast<std::uint64_t>(info.st_dev);
+  stamp.inode = static_cast<std::uint64_t>(info.st_ino);
+  stamp.size = static_cast<std::int64_t>(info.st_size);
+  stamp.modifiedSeconds = static_cast<std::int64_t>(info.st_mtim.tv_sec);
+  stamp.modifiedNanoseconds = static_cast<std::int64_t>(info.st_mtim.tv_nsec);
+  return {Presence::present, stamp};
 }
 
 CreateResult PosixFileSystem::CreateNew(const std::string& path) {

@@ -9,6 +9,8 @@ class PosixFileSystem : public FileSystem {
  public:
   std::optional<std::string> ReadFile(const std::string& path) override;
   Presence Exists(const std::string& path) override;
+  Entry InspectEntry(const std::string& path) override;
+  StampResult Stamp(const std::string& path) override;
   CreateResult CreateNew(const std::string& path) override;
   bool Write(FileHandle file, std::string_view bytes) override;
   bool MatchPermissions(FileHandle file, const std::string& model) override;

@@ -1,7 +1,10 @@
 #include "core/SafeFileWriter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <random>
+
+#include "core/SymbolicLinks.h"
 
 namespace aloftra {
 
@@ -141,8 +144,22 @@ std::string FolderOf(const std::string& path) {
 }
 
 WriteResult WriteFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes,
+                            const BackupRule& backupFor) {
+  ResolvedPath target = ResolveSymbolicLinks(fs, path);
+  if (!target.ok) return {false, target.detail};
+  std::optional<std::string> backup;
+  if (backupFor) backup = backupFor(target.path);
+  // Turning a link on the way into the backup would break the chain the pilot made.
+  if (backup &&
+      std::find(target.links.begin(), target.links.end(), *backup) != target.links.end()) {
+    backup.reset();
+  }
+  return SafeSave(fs, target.path, backup).Run(bytes);
+}
+
+WriteResult WriteFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes,
                             const std::optional<std::string>& backupPath) {
-  return SafeSave(fs, path, backupPath).Run(bytes);
+  return WriteFileSafely(fs, path, bytes, [&backupPath](const std::string&) { return backupPath; });
 }
 
 }  // namespace aloftra

@@ -35,6 +35,14 @@ class BusyPointer {
   Platform& platform_;
 };
 
+// Another program wrote the logbook's file since it was opened or saved: it is overwritten
+// only when the pilot says so.
+bool MayOverwrite(Platform& platform, FileSystem& fs, const Logbook& book) {
+  if (!ChangedOnDisk(fs, book)) return true;
+  return platform.MsgBox(ChangedOnDiskQuestion(book.doc.documentName), MsgBoxButtons::kYesNo,
+                         MsgBoxIcon::kExclamation, kProgramTitle) == MsgBoxAnswer::kYes;
+}
+
 }  // namespace
 
 void DocumentCommands::UpdateCaption(bool modified, bool force) {
@@ -94,6 +102,7 @@ void DocumentCommands::Open() {
 
 void DocumentCommands::Save() {
   if (app_.Book().doc.filePath.empty()) return;
+  if (!MayOverwrite(app_.GetPlatform(), app_.GetFileSystem(), app_.Book())) return;
   BusyPointer busy(app_.GetPlatform());
   app_.TellEveryPage(&Page::OnBeforeSave);
   SaveLogbook();
@@ -103,6 +112,10 @@ void DocumentCommands::SaveAs() {
   std::optional<std::string> path = app_.GetPlatform().SaveFileDialog(LogbookDialog("Save As"));
   if (!path) return;
   Logbook& book = app_.Book();
+  // Saving over the open logbook's own file is a Save, with its question.
+  if (*path == book.doc.filePath && !MayOverwrite(app_.GetPlatform(), app_.GetFileSystem(), book)) {
+    return;
+  }
   book.doc.filePath = *path;
   book.doc.documentName = DocumentNameFromPath(*path);
   BusyPointer busy(app_.GetPlatform());
@@ -113,6 +126,7 @@ void DocumentCommands::SaveAs() {
     // The logbook stays in memory, still modified, and no longer claims the chosen name;
     // Save goes back to disabled since there is no path to save to.
     book.doc.filePath.clear();
+    book.doc.diskStamp.reset();
     book.doc.documentName = "Untitled";
     SetSaveEnabled(false);
     UpdateCaption(book.doc.modified, true);
@@ -158,6 +172,7 @@ bool DocumentCommands::SaveLogbook() {
                     kProgramTitle);
     return false;
   }
+  book.doc.diskStamp = StampOnDisk(app_.GetFileSystem(), path);
   UpdateCaption(false, true);
   RememberInSettings(path);
   return true;

@@ -32,6 +32,33 @@ TEST_F(FileSystemPosixTest, ExistsTellsPresentAndAbsent) {
   EXPECT_EQ(Presence::absent, fs.Exists(folder.PathOf("a/b")));  // a file is no folder
 }
 
+TEST_F(FileSystemPosixTest, InspectEntryTellsALinkWithoutFollowingIt) {
+  folder.WriteFile("file", "x");
+  const std::string longName = std::string(300, 'n');  // read whole, not cut at a guess
+  folder.MakeLink("link", "file");
+  folder.MakeLink("dangling", "missing");
+  folder.MakeLink("long", longName);
+  struct Case {
+    std::string name;
+    EntryKind kind;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"file", EntryKind::other, ""},
+      {"link", EntryKind::symbolicLink, "file"},
+      {"dangling", EntryKind::symbolicLink, "missing"},
+      {"long", EntryKind::symbolicLink, longName},
+      {"missing", EntryKind::absent, ""},
+      {"file/below", EntryKind::absent, ""},
+  };
+  for (const Case& c : cases) {
+    const Entry entry = fs.InspectEntry(folder.PathOf(c.name));
+    EXPECT_EQ(c.kind, entry.kind) << c.name;
+    EXPECT_EQ(c.text, entry.linkText) << c.name;
+  }
+  EXPECT_EQ(EntryKind::other, fs.InspectEntry(folder.Path()).kind);
+}
+
 TEST_F(FileSystemPosixTest, CreateNewNeverReplacesAFile) {
   folder.WriteFile("taken", "keep me");
   CreateResult taken = fs.CreateNew(folder.PathOf("taken"));

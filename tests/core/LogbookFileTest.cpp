@@ -1,5 +1,10 @@
 // Loading and saving logbooks by path, with the backup, and the program's messages.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <functional>
 
 #include "core/DateTime.h"
 #include "core/FileItems.h"
@@ -40,6 +45,10 @@ TEST(LogbookFileTest, MessagesAreTheProgramsOwnTexts) {
   EXPECT_EQ((std::vector<std::string>{"Cannot open file 'x.log'."}),
             LoadFailureMessages({LogbookReadError::cannotOpen, ""}, "x.log"));
   EXPECT_TRUE(LoadFailureMessages({}, "x.log").empty());
+  EXPECT_EQ(
+      "The logbook 'Soaring' was changed by another program since it was opened. "
+      "Overwrite it?",
+      ChangedOnDiskQuestion("Soaring"));
 }
 
 class LogbookFileOnDiskTest : public ::testing::Test {
@@ -129,6 +138,66 @@ TEST_F(LogbookFileOnDiskTest, FileWithoutBackupIsReplacedAndNoBackupAppears) {
   ASSERT_TRUE(written.ok) << written.detail;
   EXPECT_EQ((std::vector<std::string>{"Startup.dat"}), folder.Names());
   EXPECT_EQ("new settings", folder.ReadFile("Startup.dat"));
+}
+
+// Another program's write shows however little it changed: each case below leaves every
+// part of the stamp but one as it was. A file that went away, or one never remembered, is
+// no change (there is nothing to overwrite, or nothing to compare with).
+TEST_F(LogbookFileOnDiskTest, AChangeByAnotherProgramIsToldByAnyPartOfTheStamp) {
+  const auto setTime = [](const std::string& file, long nanoseconds) {
+    const timespec times[2] = {{1000000000, 0}, {1000000000, nanoseconds}};
+    ASSERT_EQ(0, utimensat(AT_FDCWD, file.c_str(), times, 0));
+  };
+  struct Case {
+    const char* name;
+    std::function<void()> otherProgram;
+    bool changed;
+  };
+  const Case cases[] = {
+      {"untouched", [] {}, false},
+      {"rewritten in place within the same second, same size",
+       [&] {
+         folder.WriteFile("Soaring.log", "OLD LOGBOOK");
+         setTime(path, 2);
+       },
+       true},
+      {"rewritten in place, time put back, another size",
+       [&] {
+         folder.WriteFile("Soaring.log", "old logbook!");
+         setTime(path, 1);
+       },
+       true},
+      {"replaced by another file of the same size and time",
+       [&] {
+         folder.WriteFile("Other.log", "old logbook");
+         setTime(folder.PathOf("Other.log"), 1);
+         ASSERT_EQ(0, std::rename(folder.PathOf("Other.log").c_str(), path.c_str()));
+       },
+       true},
+      {"removed", [&] { std::remove(path.c_str()); }, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    folder.WriteFile("Soaring.log", "old logbook");
+    setTime(path, 1);
+    Logbook book;
+    book.doc.filePath = path;
+    book.doc.diskStamp = StampOnDisk(fs, path);
+    ASSERT_TRUE(book.doc.diskStamp.has_value());
+    c.otherProgram();
+    EXPECT_EQ(c.changed, ChangedOnDisk(fs, book));
+    book.doc.diskStamp.reset();
+    EXPECT_FALSE(ChangedOnDisk(fs, book));
+  }
+}
+
+TEST_F(LogbookFileOnDiskTest, LoadRemembersTheFileItRead) {
+  ASSERT_TRUE(SaveLogbook(fs, path, TellingLogbook(), 0).ok);
+  Logbook book;
+  book.doc.filePath = path;
+  ASSERT_TRUE(LoadLogbook(fs, path, book).ok());
+  EXPECT_EQ(StampOnDisk(fs, path), book.doc.diskStamp);
+  EXPECT_FALSE(ChangedOnDisk(fs, book));
 }
 
 }  // namespace

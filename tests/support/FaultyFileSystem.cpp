@@ -29,6 +29,18 @@ void TempFolder::WriteFile(const std::string& name, const std::string& bytes) co
   if (!out) throw std::runtime_error("cannot write " + name);
 }
 
+void TempFolder::MakeLink(const std::string& name, const std::string& target) const {
+  std::filesystem::create_symlink(target, PathOf(name));
+}
+
+std::string TempFolder::LinkText(const std::string& name) const {
+  std::error_code error;
+  if (!std::filesystem::is_symlink(std::filesystem::symlink_status(PathOf(name), error))) {
+    return "<no link>";
+  }
+  return std::filesystem::read_symlink(PathOf(name)).string();
+}
+
 std::string TempFolder::ReadFile(const std::string& name) const {
   std::ifstream in(PathOf(name), std::ios::binary);
   if (!in) return "<missing>";
@@ -60,6 +72,16 @@ std::optional<std::string> FaultyFileSystem::ReadFile(const std::string& path) {
 Presence FaultyFileSystem::Exists(const std::string& path) {
   if (Fails("Exists")) return Presence::unknown;
   return real_.Exists(path);
+}
+
+Entry FaultyFileSystem::InspectEntry(const std::string& path) {
+  if (Fails("InspectEntry")) return {EntryKind::unknown, ""};
+  return real_.InspectEntry(path);
+}
+
+StampResult FaultyFileSystem::Stamp(const std::string& path) {
+  if (Fails("Stamp")) return {Presence::unknown, FileStamp{}};
+  return real_.Stamp(path);
 }
 
 CreateResult FaultyFileSystem::CreateNew(const std::string& path) {

@@ -24,6 +24,10 @@ class TempFolder {
   std::string PathOf(const std::string& name) const { return path_ + "/" + name; }
 
   void WriteFile(const std::string& name, const std::string& bytes) const;
+  // Makes name a symbolic link holding target, relative or absolute.
+  void MakeLink(const std::string& name, const std::string& target) const;
+  // What the link at name holds, or "<no link>" when name is no symbolic link.
+  std::string LinkText(const std::string& name) const;
   // The content of a file, or "<missing>" when there is none.
   std::string ReadFile(const std::string& name) const;
   // The names in the folder, sorted, hidden ones included.
@@ -48,6 +52,8 @@ class FaultyFileSystem : public FileSystem {
 
   std::optional<std::string> ReadFile(const std::string& path) override;
   Presence Exists(const std::string& path) override;
+  Entry InspectEntry(const std::string& path) override;
+  StampResult Stamp(const std::string& path) override;
   CreateResult CreateNew(const std::string& path) override;
   bool Write(FileHandle file, std::string_view bytes) override;
   bool MatchPermissions(FileHandle file, const std::string& model) override;
