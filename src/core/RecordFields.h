@@ -18,7 +18,8 @@ namespace aloftra {
 struct FieldInfo {
   std::string_view name;  // the logbook's own name of the field
   // The field's place in the order of the data model, which the dump of a record follows:
-  // the file's order is alphabetical in the main, the data model's groups related fields.
+  // the file's order is alphabetical in the main, the data model's keeps related fields
+  // together.
   int modelPlace = 0;
   FileVersion since = FileVersion::v1_1;  // older files lack the field's item
 };
