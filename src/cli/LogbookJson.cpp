@@ -1,10 +1,15 @@
 #include "cli/LogbookJson.h"
 
 #include <charconv>
+#include <concepts>
 #include <cstdio>
 #include <nlohmann/json.hpp>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/DateTime.h"
+#include "core/RecordFields.h"
 
 namespace aloftra {
 
@@ -40,106 +45,69 @@ Json FlagsJson(const std::array<Flag, N>& flags) {
   return array;
 }
 
-void AddBestFlights(Json& json, const BestFlights& best) {
-  json["LONGEST_FLIGHT"] = best.LONGEST_FLIGHT;
-  json["HIGHEST_FLIGHT"] = best.HIGHEST_FLIGHT;
-  json["OVER_LAUNCH_FLIGHT"] = best.OVER_LAUNCH_FLIGHT;
-  json["DISTANCE_FLIGHT"] = best.DISTANCE_FLIGHT;
+// A field's value as the dump shows it, by the field's type.
+Json ValueJson(const std::string& text) {
+  return text;
+}
+Json ValueJson(DateTime value) {
+  return DateText(value);
+}
+Json ValueJson(float value) {
+  return SingleJson(value);
+}
+template <std::integral Integer>
+Json ValueJson(Integer value) {
+  return value;
+}
+template <std::size_t N>
+Json ValueJson(const std::array<Flag, N>& flags) {
+  return FlagsJson(flags);
+}
+template <class Flags>
+Json ValueJson(ClassIndexItem<Flags> item) {
+  return FlagsJson(item.flags);
+}
+template <class Flags>
+Json ValueJson(WindMaskItem<Flags> item) {
+  return FlagsJson(item.flags);
+}
+template <class Value>
+Json ValueJson(EndMarkerItem<Value> item) {
+  return ValueJson(item.value);
+}
+
+// A record's fields under their names, in the order of the data model.
+template <class Record>
+Json FieldsJson(const Record& record) {
+  std::vector<std::pair<std::string_view, Json>> fields;
+  ForEachField(record, [&fields](const FieldInfo& field, const auto& value) {
+    const auto place = static_cast<std::size_t>(field.modelPlace);
+    if (fields.size() <= place) fields.resize(place + 1);
+    fields[place] = {field.name, ValueJson(value)};
+  });
+  Json json = Json::object();
+  for (auto& [name, value] : fields)
+    json[std::string(name)] = std::move(value);
+  return json;
 }
 
 Json PilotJson(const PilotInfo& p) {
-  return Json{{"PILOT_NAME", p.PILOT_NAME}, {"EMAIL", p.EMAIL},
-              {"PHONE_NO", p.PHONE_NO},     {"MEMBER_NO", p.MEMBER_NO},
-              {"REGION", p.REGION},         {"AWARD_FLAGS", FlagsJson(p.AWARD_FLAGS)}};
+  Json json = FieldsJson(p);
+  json["AWARD_FLAGS"] = FlagsJson(p.AWARD_FLAGS);
+  return json;
 }
 
 Json TotalsJson(const PilotTotals& t) {
-  Json json{{"AIRTIME_PREV", t.AIRTIME_PREV},     {"AIRTIME_SOLO", t.AIRTIME_SOLO},
-            {"AIRTIME_TANDEM", t.AIRTIME_TANDEM}, {"DAYS_PREV", t.DAYS_PREV},
-            {"DAYS_SOLO", t.DAYS_SOLO},           {"DAYS_TANDEM", t.DAYS_TANDEM},
-            {"DAYS_TOTAL", t.DAYS_TOTAL},         {"FLIGHTS_PREV", t.FLIGHTS_PREV},
-            {"FLIGHTS_SOLO", t.FLIGHTS_SOLO},     {"FLIGHTS_TANDEM", t.FLIGHTS_TANDEM},
-            {"GLIDERS_FLOWN", t.GLIDERS_FLOWN},   {"SITES_FLOWN", t.SITES_FLOWN}};
-  AddBestFlights(json, t.best);
+  Json json = FieldsJson(t);
   json["DAYS_SINCE_LAST"] = t.DAYS_SINCE_LAST;
   return json;
 }
 
-Json GliderJson(const GliderRecord& g) {
-  if (g.IsFree()) return nullptr;
-  Json json{{"GLIDER_NAME", g.GLIDER_NAME},
-            {"MANUFACTURER", g.MANUFACTURER},
-            {"MODEL", g.MODEL},
-            {"SIZE", g.SIZE},
-            {"DATE_OF_MFG", g.DATE_OF_MFG},
-            {"COLOR", g.COLOR},
-            {"SERIAL_NO", g.SERIAL_NO},
-            {"WEIGHT_MIN", SingleJson(g.WEIGHT_MIN)},
-            {"WEIGHT_MAX", SingleJson(g.WEIGHT_MAX)},
-            {"HANG_GLIDER", g.HANG_GLIDER},
-            {"PARAGLIDER", g.PARAGLIDER},
-            {"SOLO", g.SOLO},
-            {"TANDEM", g.TANDEM},
-            {"DHV", FlagsJson(g.DHV)},
-            {"AFNOR", FlagsJson(g.AFNOR)}};
-  AddBestFlights(json, g.best);
-  json["GLIDER_RESERVED"] = g.GLIDER_RESERVED;
-  json["FLYING_DAYS"] = g.FLYING_DAYS;
-  json["PRE_AIRTIME"] = g.PRE_AIRTIME;
-  json["FLIGHTS"] = g.FLIGHTS;
-  json["TOTAL_AIRTIME"] = g.TOTAL_AIRTIME;
-  json["NOTES"] = g.NOTES;
-  return json;
-}
-
-Json SiteJson(const SiteRecord& s) {
-  if (s.IsFree()) return nullptr;
-  Json json{{"SITE_NAME", s.SITE_NAME},
-            {"LOCATION", s.LOCATION},
-            {"LAUNCH_MSL", s.LAUNCH_MSL},
-            {"LANDING_MSL", s.LANDING_MSL},
-            {"DIFFICULTY", FlagsJson(s.DIFFICULTY)},
-            {"WIND_FLAGS", FlagsJson(s.WIND_FLAGS)}};
-  AddBestFlights(json, s.best);
-  json["FLYING_DAYS"] = s.FLYING_DAYS;
-  json["AVG_AIRTIME"] = s.AVG_AIRTIME;
-  json["FLIGHTS"] = s.FLIGHTS;
-  json["TOTAL_AIRTIME"] = s.TOTAL_AIRTIME;
-  json["DESCRIPTION"] = s.DESCRIPTION;
-  json["URL"] = s.URL;
-  return json;
-}
-
-Json TopicJson(const NoteTopic& t) {
-  if (t.IsFree()) return nullptr;
-  return Json{{"TOPIC", t.TOPIC}, {"NOTE_TEXT", t.NOTE_TEXT}};
-}
-
-Json FlightJson(const FlightRecord& f) {
-  if (f.IsFree()) return nullptr;
-  return Json{{"DATE", DateText(f.DATE)},
-              {"FLIGHT_NO", f.FLIGHT_NO},
-              {"AIRTIME", f.AIRTIME},
-              {"GLIDER_INDEX", f.GLIDER_INDEX},
-              {"SOLO", f.SOLO},
-              {"TANDEM", f.TANDEM},
-              {"SITE_INDEX", f.SITE_INDEX},
-              {"XC_DISTANCE", SingleJson(f.XC_DISTANCE)},
-              {"XC_TYPE", f.XC_TYPE},
-              {"GPS_COORDS", f.GPS_COORDS},
-              {"NON_FLYING", f.NON_FLYING},
-              {"HIGHLIGHT", f.HIGHLIGHT},
-              {"BASE_WIND", SingleJson(f.BASE_WIND)},
-              {"PEAK_WIND", SingleJson(f.PEAK_WIND)},
-              {"MAX_LIFT", f.MAX_LIFT},
-              {"MAX_SINK", f.MAX_SINK},
-              {"TURBULENCE", f.TURBULENCE},
-              {"WIND_FLAGS", FlagsJson(f.WIND_FLAGS)},
-              {"LAUNCH_MSL", f.LAUNCH_MSL},
-              {"LANDING_MSL", f.LANDING_MSL},
-              {"MAX_MSL", f.MAX_MSL},
-              {"OVER_LAUNCH", f.OVER_LAUNCH},
-              {"REMARKS", f.REMARKS}};
+// A table's record, or null for a free slot.
+template <class Record>
+Json SlotJson(const Record& record) {
+  if (record.IsFree()) return nullptr;
+  return FieldsJson(record);
 }
 
 // Text that is not valid UTF-8 never reaches the logbook (the reader decodes every file),
@@ -149,13 +117,12 @@ std::string Dump(const Json& json) {
 }
 
 // One table as a JSON array, one slot per line.
-template <class Record, class ToJson>
-void WriteTable(std::ostream& out, const char* name, const RecordTable<Record>& table,
-                ToJson toJson) {
+template <class Record>
+void WriteTable(std::ostream& out, const char* name, const RecordTable<Record>& table) {
   out << "  \"" << name << "\": [";
   const char* separator = "\n    ";
   for (const Record& record : table) {
-    out << separator << Dump(toJson(record));
+    out << separator << Dump(SlotJson(record));
     separator = ",\n    ";
   }
   out << (table.Empty() ? "]" : "\n  ]");
@@ -182,13 +149,13 @@ void WriteLogbookJson(std::ostream& out, const Logbook& book) {
       << ",\n    \"paragliding\": " << Dump(TotalsJson(book.totals[kParagliding])) << "\n  },\n";
   out << "  \"VARIO_SCALE\": " << static_cast<int>(book.VARIO_SCALE) << ",\n";
   out << "  \"UNIT_FLAGS\": " << Dump(FlagsJson(book.UNIT_FLAGS)) << ",\n";
-  WriteTable(out, "gliders", book.gliders, GliderJson);
+  WriteTable(out, "gliders", book.gliders);
   out << ",\n";
-  WriteTable(out, "sites", book.sites, SiteJson);
+  WriteTable(out, "sites", book.sites);
   out << ",\n";
-  WriteTable(out, "topics", book.topics, TopicJson);
+  WriteTable(out, "topics", book.topics);
   out << ",\n";
-  WriteTable(out, "flights", book.flights, FlightJson);
+  WriteTable(out, "flights", book.flights);
   out << ",\n";
   WriteOrders(out, book.order);
   out << "\n}\n";

@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "core/Ascii.h"
+
 namespace aloftra {
 
 namespace {
@@ -179,7 +181,7 @@ namespace {
 // Reads exactly `count` digits (or, when count is 0, one or two) at pos and moves past them.
 std::optional<int> ReadDigits(std::string_view text, std::size_t& pos, std::size_t count) {
   std::size_t end = pos;
-  while (end < text.size() && text[end] >= '0' && text[end] <= '9' && end - pos < 4)
+  while (end < text.size() && IsDigit(text[end]) && end - pos < 4)
     ++end;
   const std::size_t length = end - pos;
   if (count == 0 ? (length < 1 || length > 2) : length != count) return std::nullopt;
@@ -220,14 +222,6 @@ std::optional<long> ReadFileDay(std::string_view text, std::size_t& pos) {
   const std::optional<int> day = ReadDigits(text, pos, 0);
   if (!day || !IsValidCivilDate(*year, *month, *day)) return std::nullopt;
   return DaySerial(*year, *month, *day);
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-    text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-    text.remove_suffix(1);
-  return text;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "core/Ascii.h"
 #include "core/DateTime.h"
 
 namespace aloftra {
@@ -15,15 +16,6 @@ struct Token {
   std::string_view text;
 };
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-bool IsLetter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
 bool IsMark(char c) {
   return c == '/' || c == '-' || c == '.' || c == ':' || c == ',';
 }
@@ -34,7 +26,7 @@ std::optional<std::vector<Token>> Tokenize(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size()) {
     const char c = text[pos];
-    if (IsBlank(c)) {
+    if (IsBlankOrLineBreak(c)) {
       ++pos;
     } else if (IsMark(c)) {
       tokens.push_back({Token::kMark, text.substr(pos, 1)});
@@ -51,15 +43,6 @@ std::optional<std::vector<Token>> Tokenize(std::string_view text) {
     }
   }
   return tokens;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const char x = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] - 'A' + 'a') : a[i];
-    if (x != b[i]) return false;
-  }
-  return true;
 }
 
 constexpr std::array<const char*, 12> kMonthNames = {

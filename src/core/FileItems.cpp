@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 
+#include "core/Ascii.h"
 #include "core/DateTime.h"
 #include "core/Numbers.h"
 #include "core/TextEncoding.h"
@@ -15,25 +16,9 @@ namespace aloftra {
 
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front()))
-    text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back()))
-    text.remove_suffix(1);
-  return text;
-}
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // What ends an unquoted item: the comma before the next item or the end of the line.
 bool IsItemEnd(char c) {
-  return c == ',' || c == '\n' || c == '\r';
+  return c == ',' || IsLineBreak(c);
 }
 
 std::size_t SkipDigits(std::string_view text, std::size_t pos) {
@@ -106,7 +91,7 @@ RecordStatus RecordTokenizer::Next(std::vector<FileItem>& items) {
 }
 
 bool RecordTokenizer::AtLineEnd() const {
-  return pos_ < text_.size() && (text_[pos_] == '\r' || text_[pos_] == '\n');
+  return pos_ < text_.size() && IsLineBreak(text_[pos_]);
 }
 
 void RecordTokenizer::SkipLineEnd() {

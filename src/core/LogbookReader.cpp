@@ -6,6 +6,7 @@
 #include "core/FileItems.h"
 #include "core/LogbookFormat.h"
 #include "core/LogbookRepair.h"
+#include "core/RecordFields.h"
 #include "core/TextEncoding.h"
 
 namespace aloftra {
@@ -19,108 +20,50 @@ std::optional<FileVersion> VersionFromText(std::string_view text) {
   return std::nullopt;
 }
 
-void ReadPilotTotals(ItemReader& r, PilotTotals& t) {
-  r.Int32(t.AIRTIME_PREV);
-  r.Int32(t.AIRTIME_SOLO);
-  r.Int32(t.AIRTIME_TANDEM);
-  r.Int16(t.DAYS_PREV);
-  r.Int16(t.DAYS_SOLO);
-  r.Int16(t.DAYS_TANDEM);
-  r.Int16(t.DAYS_TOTAL);
-  r.Int16(t.best.DISTANCE_FLIGHT);
-  r.Int16(t.FLIGHTS_PREV);
-  r.Int16(t.FLIGHTS_SOLO);
-  r.Int16(t.FLIGHTS_TANDEM);
-  r.Int16(t.GLIDERS_FLOWN);
-  r.Int16(t.best.HIGHEST_FLIGHT);
-  r.Int16(t.best.LONGEST_FLIGHT);
-  r.Int16(t.best.OVER_LAUNCH_FLIGHT);
-  r.Int16(t.SITES_FLOWN);
-}
+// Reads a record's items into its fields, each as its type is stored, skipping the fields
+// that the file's version lacks.
+class FieldReader {
+ public:
+  FieldReader(ItemReader& items, FileVersion version) : items_(items), version_(version) {}
 
-void ReadGlider(ItemReader& r, GliderRecord& g) {
-  r.Text(g.COLOR);
-  r.Text(g.DATE_OF_MFG);
-  r.Int16(g.GLIDER_RESERVED);
-  r.ClassIndex(g.DHV);
-  r.ClassIndex(g.AFNOR);
-  r.Int16(g.best.DISTANCE_FLIGHT);
-  r.Int16(g.FLIGHTS);
-  r.Int16(g.FLYING_DAYS);
-  r.Text(g.GLIDER_NAME);
-  r.Byte(g.HANG_GLIDER);
-  r.Byte(g.PARAGLIDER);
-  r.Int16(g.best.HIGHEST_FLIGHT);
-  r.Int16(g.best.LONGEST_FLIGHT);
-  r.Text(g.MANUFACTURER);
-  r.Text(g.MODEL);
-  r.Text(g.NOTES);
-  r.Int16(g.best.OVER_LAUNCH_FLIGHT);
-  r.Byte(g.SOLO);
-  r.Byte(g.TANDEM);
-  r.Int32(g.PRE_AIRTIME);
-  r.Text(g.SERIAL_NO);
-  r.Text(g.SIZE);
-  r.Int32(g.TOTAL_AIRTIME);
-  r.Single(g.WEIGHT_MAX);
-  r.Single(g.WEIGHT_MIN);
-}
+  template <class Value>
+  void operator()(const FieldInfo& field, Value&& value) {
+    if (field.since <= version_) Read(value);
+  }
 
-void ReadSite(ItemReader& r, FileVersion version, SiteRecord& s) {
-  r.Int16(s.AVG_AIRTIME);
-  r.Text(s.DESCRIPTION);
-  for (Flag& flag : s.DIFFICULTY)
-    r.Byte(flag);
-  r.Int16(s.best.DISTANCE_FLIGHT);
-  r.Int16(s.FLIGHTS);
-  r.Int16(s.FLYING_DAYS);
-  r.Int16(s.best.HIGHEST_FLIGHT);
-  r.Int16(s.LANDING_MSL);
-  r.Int16(s.LAUNCH_MSL);
-  r.Text(s.LOCATION);
-  r.Int16(s.best.LONGEST_FLIGHT);
-  r.Int16(s.best.OVER_LAUNCH_FLIGHT);
-  r.Text(s.SITE_NAME);
-  r.Int32(s.TOTAL_AIRTIME);
-  r.WindMask(s.WIND_FLAGS);
-  if (version == FileVersion::v1_3) r.Text(s.URL);
-}
+  // Whether the record read is the end record of its list.
+  bool IsEndRecord() const { return isEnd_; }
 
-void ReadTopic(ItemReader& r, NoteTopic& topic) {
-  r.Text(topic.TOPIC);
-  r.Text(topic.NOTE_TEXT);
-}
+ private:
+  void Read(std::string& out) { items_.Text(out); }
+  void Read(DateTime& out) { items_.Date(out); }
+  void Read(float& out) { items_.Single(out); }
+  void Read(std::int16_t& out) { items_.Int16(out); }
+  void Read(std::int32_t& out) { items_.Int32(out); }
+  void Read(std::uint8_t& out) { items_.Byte(out); }
+  template <std::size_t N>
+  void Read(std::array<Flag, N>& flags) {
+    for (Flag& flag : flags)
+      items_.Byte(flag);
+  }
+  template <std::size_t N>
+  void Read(ClassIndexItem<std::array<Flag, N>> item) {
+    items_.ClassIndex(item.flags);
+  }
+  void Read(WindMaskItem<WindFlags> item) { items_.WindMask(item.flags); }
+  void Read(EndMarkerItem<std::string> item) {
+    Read(item.value);
+    isEnd_ = item.value == kEndText;
+  }
+  void Read(EndMarkerItem<std::int16_t> item) {
+    Read(item.value);
+    isEnd_ = item.value == kEndNumber;
+  }
 
-void ReadFlight(ItemReader& r, FileVersion version, FlightRecord& f) {
-  r.Int16(f.AIRTIME);
-  r.Single(f.BASE_WIND);
-  r.Date(f.DATE);
-  r.Single(f.XC_DISTANCE);
-  r.Int16(f.FLIGHT_NO);
-  r.Int16(f.GLIDER_INDEX);
-  r.Byte(f.HIGHLIGHT);
-  r.Int16(f.LANDING_MSL);
-  r.Int16(f.LAUNCH_MSL);
-  r.Int16(f.MAX_LIFT);
-  r.Int16(f.MAX_MSL);
-  r.Int16(f.MAX_SINK);
-  r.Byte(f.NON_FLYING);
-  r.Int16(f.OVER_LAUNCH);
-  r.Single(f.PEAK_WIND);
-  r.Byte(f.SOLO);
-  r.Byte(f.TANDEM);
-  r.Text(f.REMARKS);
-  r.Int16(f.SITE_INDEX);
-  r.Byte(f.TURBULENCE);
-  r.Int16(f.XC_TYPE);
-  if (version == FileVersion::v1_3) r.Text(f.GPS_COORDS);
-  r.WindMask(f.WIND_FLAGS);
-}
-
-void ReadOrder(ItemReader& r, OrderRow& row) {
-  for (int key : kOrderItemKeys)
-    r.Int16(row[key]);
-}
+  ItemReader& items_;
+  FileVersion version_;
+  bool isEnd_ = false;
+};
 
 // Reads the records of a file from top to bottom. Each step returns false once the reading
 // has failed; result_ then says why.
@@ -133,27 +76,10 @@ class LogbookParser {
   LogbookReadResult Run() {
     if (!ReadHeader() || !ReadFixedRecords()) return result_;
     const FileVersion v = version_;
-    const bool listsRead = ReadList(book_.gliders, kGliderItems, "glider",
-                                    [](ItemReader& r, GliderRecord& g) {
-                                      ReadGlider(r, g);
-                                      return g.COLOR == kEndText;
-                                    }) &&
-                           ReadList(book_.sites, SiteItems(v), "site",
-                                    [v](ItemReader& r, SiteRecord& s) {
-                                      ReadSite(r, v, s);
-                                      return s.AVG_AIRTIME == kEndNumber;
-                                    }) &&
-                           ReadList(book_.topics, kTopicItems, "notes",
-                                    [](ItemReader& r, NoteTopic& t) {
-                                      ReadTopic(r, t);
-                                      return t.TOPIC == kEndText;
-                                    }) &&
-                           ReadList(book_.flights, FlightItems(v), "flight",
-                                    [v](ItemReader& r, FlightRecord& f) {
-                                      ReadFlight(r, v, f);
-                                      return f.AIRTIME == kEndNumber;
-                                    }) &&
-                           ReadOrders();
+    const bool listsRead = ReadList(book_.gliders, kGliderItems, "glider") &&
+                           ReadList(book_.sites, SiteItems(v), "site") &&
+                           ReadList(book_.topics, kTopicItems, "notes") &&
+                           ReadList(book_.flights, FlightItems(v), "flight") && ReadOrders();
     if (!listsRead) return result_;
     RepairLoadedLogbook(book_);
     return result_;
@@ -178,23 +104,24 @@ class LogbookParser {
     return true;
   }
 
-  // Reads the next record of a list with parse, which fills a record and tells whether it
-  // was the end record.
-  template <class Record, class Parse>
-  bool NextInList(int expectedItems, const char* what, Record& record, Parse parse, bool& isEnd) {
+  // Reads the next record into the fields of a record; false when the reading failed.
+  template <class Record>
+  bool ReadRecord(int expectedItems, const char* what, Record& record, bool& isEnd) {
     if (!Next(expectedItems, what)) return false;
-    ItemReader reader(items_, windows1252_);
-    isEnd = parse(reader, record);
-    return Check(reader, what);
+    ItemReader items(items_, windows1252_);
+    FieldReader fields(items, version_);
+    ForEachField(record, fields);
+    isEnd = fields.IsEndRecord();
+    return Check(items, what);
   }
 
-  template <class Record, class Parse>
-  bool ReadList(RecordTable<Record>& table, int expectedItems, const char* what, Parse parse) {
+  template <class Record>
+  bool ReadList(RecordTable<Record>& table, int expectedItems, const char* what) {
     table.Clear();
     for (;;) {
       Record record;
       bool isEnd = false;
-      if (!NextInList(expectedItems, what, record, parse, isEnd)) return false;
+      if (!ReadRecord(expectedItems, what, record, isEnd)) return false;
       if (isEnd) return true;
       if (table.Full()) return Fail(TooLong(what));
       table.Append(std::move(record));
@@ -205,14 +132,13 @@ class LogbookParser {
     std::vector<OrderRow>& rows = book_.order.Rows();
     rows.clear();
     for (;;) {
+      if (!Next(kOrderItems, "order")) return false;
+      ItemReader items(items_, windows1252_);
       OrderRow row{};
-      bool isEnd = false;
-      auto parse = [](ItemReader& r, OrderRow& read) {
-        ReadOrder(r, read);
-        return read[kOrderItemKeys[0]] == kEndNumber;
-      };
-      if (!NextInList(kOrderItems, "order", row, parse, isEnd)) return false;
-      if (isEnd) return true;
+      for (int key : kOrderItemKeys)
+        items.Int16(row[key]);
+      if (!Check(items, "order")) return false;
+      if (row[kOrderItemKeys[0]] == kEndNumber) return true;
       if (static_cast<int>(rows.size()) >= kMaxSlots) return Fail(TooLong("order"));
       rows.push_back(row);
     }
@@ -231,15 +157,8 @@ class LogbookParser {
   }
 
   bool ReadFixedRecords() {
-    if (!Next(kPilotItems, "pilot")) return false;
-    ItemReader pilot(items_, windows1252_);
-    pilot.Text(book_.pilot.PILOT_NAME);
-    pilot.Text(book_.pilot.EMAIL);
-    pilot.Text(book_.pilot.PHONE_NO);
-    pilot.Text(book_.pilot.MEMBER_NO);
-    pilot.Byte(book_.pilot.REGION);
-    if (!Check(pilot, "pilot")) return false;
-
+    bool isEnd = false;  // fixed records have no end record
+    if (!ReadRecord(kPilotItems, "pilot", book_.pilot, isEnd)) return false;
     for (int half = 0; half < 2; ++half) {
       if (!Next(kAwardItemsPerWing, "award")) return false;
       ItemReader awards(items_, windows1252_);
@@ -249,10 +168,7 @@ class LogbookParser {
       if (!Check(awards, "award")) return false;
     }
     for (PilotTotals& totals : book_.totals) {
-      if (!Next(kTotalsItems, "totals")) return false;
-      ItemReader reader(items_, windows1252_);
-      ReadPilotTotals(reader, totals);
-      if (!Check(reader, "totals")) return false;
+      if (!ReadRecord(kTotalsItems, "totals", totals, isEnd)) return false;
     }
     if (!Next(kVarioItems, "vario")) return false;
     ItemReader vario(items_, windows1252_);

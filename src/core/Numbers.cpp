@@ -6,16 +6,11 @@
 #include <limits>
 #include <system_error>
 
+#include "core/Ascii.h"
+
 namespace aloftra {
 
 namespace {
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 // The extent of the leading number of a text, as found by a scan that never reads past it.
 struct NumberSpan {
@@ -33,7 +28,7 @@ std::size_t SkipDigits(std::string_view text, std::size_t pos) {
 
 std::optional<NumberSpan> ScanNumber(std::string_view text) {
   std::size_t pos = 0;
-  while (pos < text.size() && IsBlank(text[pos]))
+  while (pos < text.size() && IsBlankOrLineBreak(text[pos]))
     ++pos;
   NumberSpan span;
   if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
@@ -122,7 +117,7 @@ double ParseLeadingNumber(std::string_view text) {
 }
 
 std::optional<double> ParseExactNumber(std::string_view text) {
-  if (text.empty() || IsBlank(text.front())) return std::nullopt;
+  if (text.empty() || IsBlankOrLineBreak(text.front())) return std::nullopt;
   const std::optional<NumberSpan> span = ScanNumber(text);
   if (!span || span->end != text.size()) return std::nullopt;
   return ValueOfSpan(*span);

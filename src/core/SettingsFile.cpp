@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/Ascii.h"
 #include "core/Numbers.h"
 #include "core/TextEncoding.h"
 
@@ -15,21 +16,6 @@ struct Item {
   std::string_view text;  // without its quotes; an unquoted item without surrounding blanks
   bool quoted = false;
 };
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-bool IsLineEnd(char c) {
-  return c == '\r' || c == '\n';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front()))
-    text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back()))
-    text.remove_suffix(1);
-  return text;
-}
 
 // Splits the first record of the text into its items. A quoted item runs to the next double
 // quote, commas and line breaks included. nullopt for an unterminated quote, text between a
@@ -51,7 +37,7 @@ std::optional<std::vector<Item>> SplitRecord(std::string_view text) {
         ++pos;
     } else {
       const std::size_t start = pos;
-      while (pos < text.size() && text[pos] != ',' && !IsLineEnd(text[pos]))
+      while (pos < text.size() && text[pos] != ',' && !IsLineBreak(text[pos]))
         ++pos;
       item.text = TrimBlanks(text.substr(start, pos - start));
       if (item.text.find('"') != std::string_view::npos) return std::nullopt;
@@ -62,11 +48,11 @@ std::optional<std::vector<Item>> SplitRecord(std::string_view text) {
       ++pos;
       continue;
     }
-    if (pos < text.size() && !IsLineEnd(text[pos])) return std::nullopt;
+    if (pos < text.size() && !IsLineBreak(text[pos])) return std::nullopt;
     break;
   }
   for (; pos < text.size(); ++pos) {
-    if (!IsLineEnd(text[pos]) && !IsBlank(text[pos])) return std::nullopt;
+    if (!IsBlankOrLineBreak(text[pos])) return std::nullopt;
   }
   return items;
 }

@@ -1,27 +1,17 @@
 #include "form/ListControl.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "core/Ascii.h"
 
 namespace aloftra {
-
-int CompareListText(const std::string& a, const std::string& b) {
-  std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    int ca = std::tolower(static_cast<unsigned char>(a[i]));
-    int cb = std::tolower(static_cast<unsigned char>(b[i]));
-    if (ca != cb) return ca < cb ? -1 : 1;
-  }
-  if (a.size() == b.size()) return 0;
-  return a.size() < b.size() ? -1 : 1;
-}
 
 int ListControl::AddItem(std::string text, long data) {
   std::size_t position = items_.size();
   if (sorted_) {
     auto it = std::upper_bound(items_.begin(), items_.end(), text,
                                [](const std::string& value, const Item& item) {
-                                 return CompareListText(value, item.text) < 0;
+                                 return CompareIgnoringCase(value, item.text) < 0;
                                });
     position = static_cast<std::size_t>(it - items_.begin());
   }

@@ -1,5 +1,5 @@
 // The list shared by combo boxes and list boxes: entries with an optional number each, an
-// optional self-sorting order (case-insensitive and stable: a new entry goes after the
+// optional self-sorting order (CompareIgnoringCase, stable: a new entry goes after the
 // entries equal to it), and the selected entry. Selecting a different entry, by the pilot or
 // by the program, runs the click handler.
 #pragma once
@@ -53,9 +53,5 @@ class ListControl : public Control {
   bool sorted_ = false;
   int listIndex_ = -1;
 };
-
-// Case-insensitive comparison of list entries (ASCII letters fold; other bytes compare as
-// they are).
-int CompareListText(const std::string& a, const std::string& b);
 
 }  // namespace aloftra

@@ -136,6 +136,13 @@ TEST_F(CliTest, DumpKeepsTheDataModelOrderOfFields) {
   EXPECT_LT(out.find("\"pilot\""), out.find("\"orders\""));
 }
 
+// Every key of every record in its place, every value as shown: the whole dump, byte for byte.
+TEST_F(CliTest, DumpOfTheSmallLogbookMatchesTheGoldenFile) {
+  CliRun run = Cli({"dump", Data("logbook-small.log")});
+  ASSERT_EQ(kCliOk, run.code) << run.err;
+  EXPECT_EQ(TestDataFile("logbook-small.json"), run.out);
+}
+
 TEST_F(CliTest, DumpOfAnEmptyLogbookHasEmptyTables) {
   CliRun run = Cli({"dump", Data("logbook-empty.log")});
   ASSERT_EQ(kCliOk, run.code) << run.err;

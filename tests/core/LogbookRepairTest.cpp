@@ -5,37 +5,40 @@
 #include "core/LogbookReader.h"
 #include "core/LogbookRepair.h"
 #include "core/LogbookWriter.h"
+#include "support/LogbookBuilder.h"
 #include "support/LogbookSamples.h"
 
 namespace aloftra {
 namespace {
 
-FlightRecord Flight(DateTime date, int airtime, int maxMsl, int overLaunch, float distance) {
-  FlightRecord f;
-  f.DATE = date;
-  f.AIRTIME = static_cast<std::int16_t>(airtime);
-  f.MAX_MSL = static_cast<std::int16_t>(maxMsl);
-  f.OVER_LAUNCH = static_cast<std::int16_t>(overLaunch);
-  f.XC_DISTANCE = distance;
-  return f;
-}
+using test::AddFlight;
+using test::Column;
 
 // Slots 0, 2, 3, 4 live; 1 free. Equal keys show the ties going to the lower slot.
 Logbook FourFlights() {
   Logbook book;
-  book.flights.Append(Flight(MakeDateTime(2001, 5, 5, 12, 0), 30, 5000, 2000, 0));
+  AddFlight(book, {.date = MakeDateTime(2001, 5, 5, 12, 0),
+                   .airtime = 30,
+                   .maxMsl = 5000,
+                   .overLaunch = 2000,
+                   .distance = 0});
   book.flights.Append(FlightRecord{});
-  book.flights.Append(Flight(MakeDateTime(2001, 5, 5, 9, 0), 90, 5000, 2500, 12.5f));
-  book.flights.Append(Flight(MakeDateTime(2000, 1, 1), 30, 7000, 2500, 3));
-  book.flights.Append(Flight(MakeDateTime(2001, 5, 5, 12, 0), 10, 4000, 100, 12.5f));
+  AddFlight(book, {.date = MakeDateTime(2001, 5, 5, 9, 0),
+                   .airtime = 90,
+                   .maxMsl = 5000,
+                   .overLaunch = 2500,
+                   .distance = 12.5f});
+  AddFlight(book, {.date = MakeDateTime(2000, 1, 1),
+                   .airtime = 30,
+                   .maxMsl = 7000,
+                   .overLaunch = 2500,
+                   .distance = 3});
+  AddFlight(book, {.date = MakeDateTime(2001, 5, 5, 12, 0),
+                   .airtime = 10,
+                   .maxMsl = 4000,
+                   .overLaunch = 100,
+                   .distance = 12.5f});
   return book;
-}
-
-std::vector<int> Column(const Logbook& book, int key) {
-  std::vector<int> column;
-  for (int p = 0; p < book.order.RowCount(); ++p)
-    column.push_back(book.order.At(p, key));
-  return column;
 }
 
 void ExpectSortedColumns(const Logbook& book) {

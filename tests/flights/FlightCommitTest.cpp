@@ -292,12 +292,9 @@ TEST_F(FlightCommitTest, DeleteRefusesWithoutFlightsOrOnANewEntryAndNoKeepsTheFl
 
 TEST_F(FlightCommitTest, AFullLogbookRefusesANewFlightWithAClearMessage) {
   Logbook book = GlidersAndSites();
-  for (int i = 0; i < kMaxSlots; ++i) {
-    book.flights.Append(StoredFlight(30000 + i, 10));
-    book.order.Rows().push_back(OrderRow{static_cast<std::int16_t>(i), static_cast<std::int16_t>(i),
-                                         static_cast<std::int16_t>(i), static_cast<std::int16_t>(i),
-                                         static_cast<std::int16_t>(i)});
-  }
+  for (int i = 0; i < kMaxSlots; ++i)
+    AddFlight(book, {.date = 30000.0 + i, .airtime = 10});
+  RebuildFlightOrder(book);
   app = std::make_unique<App>(platform, files);
   OpenOnStart("Full.log", book);
   EnterFlight(Flight("5/5/2001"));

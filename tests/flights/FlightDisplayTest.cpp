@@ -11,14 +11,14 @@ class FlightDisplayTest : public FlightPageTest {
  protected:
   // Three flights: 5 May 2001 (60 min), 6 May (90 min), 7 May (30 min).
   void OpenThreeFlights() {
-    OpenWithFlights({StoredFlight(MakeDateTime(2001, 5, 5, 10), 60),
-                     StoredFlight(MakeDateTime(2001, 5, 6, 10), 90),
-                     StoredFlight(MakeDateTime(2001, 5, 7, 10), 30)});
+    OpenWithFlights({MakeFlight({.date = MakeDateTime(2001, 5, 5, 10), .airtime = 60}),
+                     MakeFlight({.date = MakeDateTime(2001, 5, 6, 10), .airtime = 90}),
+                     MakeFlight({.date = MakeDateTime(2001, 5, 7, 10), .airtime = 30})});
   }
 };
 
 TEST_F(FlightDisplayTest, AStoredFlightIsShownInFullInTheChosenUnitsWithoutBeingMarked) {
-  FlightRecord flight = StoredFlight(MakeDateTime(2001, 7, 4, 14, 30), 135);
+  FlightRecord flight = MakeFlight({.date = MakeDateTime(2001, 7, 4, 14, 30), .airtime = 135});
   flight.GLIDER_INDEX = 1;
   flight.SITE_INDEX = 1;
   flight.SOLO = 0;
@@ -66,12 +66,13 @@ TEST_F(FlightDisplayTest, AStoredFlightIsShownInFullInTheChosenUnitsWithoutBeing
 }
 
 TEST_F(FlightDisplayTest, MetresAndKilometresPerHourAreShownConverted) {
-  FlightRecord flight = StoredFlight(MakeDateTime(2001, 7, 4), 60);
+  FlightRecord flight = MakeFlight({.date = MakeDateTime(2001, 7, 4), .airtime = 60});
   flight.LAUNCH_MSL = 3281;
   flight.BASE_WIND = 12.4f;
   flight.MAX_LIFT = 400;
   Logbook book = GlidersAndSites();
-  AddFlight(book, flight);
+  book.flights.Append(flight);
+  RebuildFlightOrder(book);
   book.UNIT_FLAGS = {};
   for (UnitButton unit : {kUnitKmh, kUnitMetres, kUnitMetresPerSecond, kUnitKilometres,
                           kUnitKilograms, kUnit24Hour}) {
@@ -90,7 +91,7 @@ TEST_F(FlightDisplayTest, MetresAndKilometresPerHourAreShownConverted) {
 }
 
 TEST_F(FlightDisplayTest, AHighlightedNonFlyingEntryShowsYellowWithItsRemarksEnlarged) {
-  FlightRecord flight = StoredFlight(MakeDateTime(2001, 7, 4), 0);
+  FlightRecord flight = MakeFlight({.date = MakeDateTime(2001, 7, 4), .airtime = 0});
   flight.NON_FLYING = kFlagSet;
   flight.HIGHLIGHT = kFlagSet;
   OpenWithFlights({flight});
@@ -109,7 +110,7 @@ TEST_F(FlightDisplayTest, AHighlightedNonFlyingEntryShowsYellowWithItsRemarksEnl
 }
 
 TEST_F(FlightDisplayTest, AStoredDateBefore1970IsReportedAndLeftOutOfTheDateBox) {
-  OpenWithFlights({StoredFlight(MakeDateTime(1969, 12, 31, 9), 60)});
+  OpenWithFlights({MakeFlight({.date = MakeDateTime(1969, 12, 31, 9), .airtime = 60})});
   ASSERT_EQ(platform.Messages().size(), 1u);
   EXPECT_EQ(platform.LastMessage().prompt, "The flight date must be between 1970 and 2100.");
   EXPECT_EQ(Page().FlightDate.Text(), "");
@@ -210,7 +211,7 @@ TEST_F(FlightDisplayTest, ANewEntryAfterARefusedSaveOfTheOldOneIsBlank) {
 }
 
 TEST_F(FlightDisplayTest, TheSoloAndTandemOptionsFollowEachFlagInTurn) {
-  FlightRecord both = StoredFlight(MakeDateTime(2001, 5, 5, 10), 60);
+  FlightRecord both = MakeFlight({.date = MakeDateTime(2001, 5, 5, 10), .airtime = 60});
   both.TANDEM = kOptionSet;  // a damaged record with both set: the later option wins
   OpenWithFlights({both});
   EXPECT_FALSE(Page().Places[0].Value());

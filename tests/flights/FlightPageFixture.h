@@ -2,27 +2,11 @@
 #pragma once
 
 #include "core/DateTime.h"
+#include "core/LogbookRepair.h"
 #include "flights/frmAloftra.h"
 #include "support/AppFixture.h"
-#include "views/FlightOrders.h"
 
 namespace aloftra::test {
-
-// A flying entry of glider 0 ("Falcon") at site 0 ("Point").
-inline FlightRecord StoredFlight(DateTime date, std::int16_t airtime) {
-  FlightRecord flight;
-  flight.DATE = date;
-  flight.AIRTIME = airtime;
-  flight.SOLO = kOptionSet;
-  return flight;
-}
-
-// Adds a flight to a logbook and to its orders, as Enter would.
-inline int AddFlight(Logbook& book, const FlightRecord& flight) {
-  int slot = book.flights.Append(flight);
-  InsertIntoOrders(book, slot);
-  return slot;
-}
 
 class FlightPageTest : public AppFixture {
  protected:
@@ -31,7 +15,8 @@ class FlightPageTest : public AppFixture {
   void OpenWithFlights(const std::vector<FlightRecord>& flights) {
     Logbook book = GlidersAndSites();
     for (const FlightRecord& flight : flights)
-      AddFlight(book, flight);
+      book.flights.Append(flight);
+    RebuildFlightOrder(book);
     app = std::make_unique<App>(platform, files);
     OpenOnStart("Flights.log", book);
   }

@@ -16,9 +16,9 @@ class SortDialogTest : public FlightPageTest {
     Sort().Ok.Click();
   }
   void OpenFlightsOfDifferentLengths() {
-    OpenWithFlights({StoredFlight(MakeDateTime(2001, 5, 1, 10), 60),
-                     StoredFlight(MakeDateTime(2001, 5, 2, 10), 240),
-                     StoredFlight(MakeDateTime(2001, 5, 3, 10), 30)});
+    OpenWithFlights({MakeFlight({.date = MakeDateTime(2001, 5, 1, 10), .airtime = 60}),
+                     MakeFlight({.date = MakeDateTime(2001, 5, 2, 10), .airtime = 240}),
+                     MakeFlight({.date = MakeDateTime(2001, 5, 3, 10), .airtime = 30})});
   }
 };
 

@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "core/DateTime.h"
-#include "stats/StatsTestLogbook.h"
+#include "core/LogbookRepair.h"
+#include "support/LogbookBuilder.h"
 
 namespace aloftra {
 namespace {
@@ -19,14 +20,14 @@ constexpr DateTime kJune1 = 37043;
 class StatisticsTest : public ::testing::Test {
  protected:
   StatisticsTest() {
-    test::AddSite(logbook, "Point of the Mountain");
-    test::AddSite(logbook, "Torrey Pines");
-    test::AddGlider(logbook, "Falcon", kOptionSet);
-    test::AddGlider(logbook, "Mantra", 0);
+    logbook.sites.Append(test::MakeSite("Point of the Mountain"));
+    logbook.sites.Append(test::MakeSite("Torrey Pines"));
+    logbook.gliders.Append(test::MakeGlider("Falcon", kOptionSet));
+    logbook.gliders.Append(test::MakeGlider("Mantra", 0));
   }
 
   void Compute(DateTime now = kJune1) {
-    test::FillOrders(logbook);
+    RebuildFlightOrder(logbook);
     ASSERT_TRUE(ComputeStatistics(logbook, now));
   }
 
@@ -182,8 +183,8 @@ TEST_F(StatisticsTest, ANonFlyingEntryCountsNowhere) {
 }
 
 TEST_F(StatisticsTest, SitesAndGlidersFlownAreCountedPerWingType) {
-  test::AddGlider(logbook, "Sport 2", 1);  // a hang glider from an old file: flag 1
-  test::AddGlider(logbook, "Never flown", kOptionSet);
+  logbook.gliders.Append(test::MakeGlider("Sport 2", 1));  // a hang glider from an old file: flag 1
+  logbook.gliders.Append(test::MakeGlider("Never flown", kOptionSet));
   AddFlight(logbook, {.date = kMay5, .site = 0, .glider = kHang});
   AddFlight(logbook, {.date = kMay5 + 1, .site = 0, .glider = kPara});
   AddFlight(logbook, {.date = kMay5 + 2, .site = 1, .glider = 2});
@@ -242,13 +243,13 @@ TEST_F(StatisticsTest, FlightsOnTheFirstCalendarDayAreCountedLikeAnyOther) {
 TEST(ComputeStatistics, WithoutASiteOrGliderSlotChangesNothing) {
   for (bool withSite : {false, true}) {
     Logbook logbook;
-    if (withSite) test::AddSite(logbook, "Dunlap");
-    if (!withSite) test::AddGlider(logbook, "Falcon", kOptionSet);
+    if (withSite) logbook.sites.Append(test::MakeSite("Dunlap"));
+    if (!withSite) logbook.gliders.Append(test::MakeGlider("Falcon", kOptionSet));
     int flight = AddFlight(logbook, {.date = kMay5});
     logbook.flights[flight].FLIGHT_NO = 44;
     logbook.totals[kHangGliding].FLIGHTS_SOLO = 9;
     logbook.totals[kParagliding].DAYS_SINCE_LAST = 3;
-    test::FillOrders(logbook);
+    RebuildFlightOrder(logbook);
     Logbook before = logbook;
 
     EXPECT_FALSE(ComputeStatistics(logbook, kJune1));

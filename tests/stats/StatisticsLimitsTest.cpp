@@ -6,9 +6,10 @@
 #include <limits>
 #include <vector>
 
+#include "core/LogbookRepair.h"
 #include "stats/Saturating.h"
 #include "stats/StatisticsEngine.h"
-#include "stats/StatsTestLogbook.h"
+#include "support/LogbookBuilder.h"
 
 namespace aloftra {
 namespace {
@@ -21,8 +22,8 @@ constexpr std::int32_t kMinSum = std::numeric_limits<std::int32_t>::min();
 
 Logbook OneSiteOneHangGlider() {
   Logbook logbook;
-  test::AddSite(logbook, "Dunlap");
-  test::AddGlider(logbook, "Falcon", kOptionSet);
+  logbook.sites.Append(test::MakeSite("Dunlap"));
+  logbook.gliders.Append(test::MakeGlider("Falcon", kOptionSet));
   return logbook;
 }
 
@@ -41,7 +42,7 @@ TEST_P(BadIndex, SkipsOnlyThePartThatHasNoRecord) {
   AddFlight(logbook, {.date = kMay5, .airtime = 40});
   int odd =
       AddFlight(logbook, {.date = kMay5 + 1, .airtime = 90, .site = c.site, .glider = c.glider});
-  test::FillOrders(logbook);
+  RebuildFlightOrder(logbook);
   ASSERT_TRUE(ComputeStatistics(logbook, kMay5 + 2));
 
   const bool gliderKnown = c.glider == 0;
@@ -68,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ComputeStatistics, SkipsOrderEntriesThatAreNoLiveFlight) {
   Logbook logbook = OneSiteOneHangGlider();
   AddFlight(logbook, {.date = kMay5});
-  test::FillOrders(logbook);
+  RebuildFlightOrder(logbook);
   logbook.order.Rows().push_back({5, 5, 5, 5, 5});  // outside the flight table
   logbook.order.Rows().push_back({-3, -3, -3, -3, -3});
   int freed = AddFlight(logbook, {.date = 0});
@@ -83,7 +84,7 @@ TEST(ComputeStatistics, FlightNumbersStopAt32767) {
   logbook.totals[kHangGliding].FLIGHTS_PREV = 32760;
   for (int i = 0; i < 10; ++i)
     AddFlight(logbook, {.date = kMay5 + i});
-  test::FillOrders(logbook);
+  RebuildFlightOrder(logbook);
   ASSERT_TRUE(ComputeStatistics(logbook, kMay5 + 10));
 
   std::vector<int> numbers;
@@ -102,7 +103,7 @@ TEST(ComputeStatistics, AFullTableOfLongFlightsSumsExactly) {
   for (int i = 0; i < kMaxSlots; ++i) {
     AddFlight(logbook, {.date = kMay5 + i / 3, .airtime = 32767, .solo = i % 2 == 0});
   }
-  test::FillOrders(logbook);
+  RebuildFlightOrder(logbook);
   ASSERT_TRUE(ComputeStatistics(logbook, kMay5));
 
   const std::int32_t total = 32767 * 32767;

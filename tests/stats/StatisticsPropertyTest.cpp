@@ -10,8 +10,9 @@
 #include <set>
 #include <vector>
 
+#include "core/LogbookRepair.h"
 #include "stats/StatisticsEngine.h"
-#include "stats/StatsTestLogbook.h"
+#include "support/LogbookBuilder.h"
 
 namespace aloftra {
 namespace {
@@ -24,11 +25,11 @@ class RandomLogbook {
     Logbook logbook;
     const int sites = Pick(1, 5);
     for (int s = 0; s < sites; ++s)
-      test::AddSite(logbook, Pick(0, 4) == 0 ? "" : "Site");
+      logbook.sites.Append(test::MakeSite(Pick(0, 4) == 0 ? "" : "Site"));
     const int gliders = Pick(1, 4);
     for (int g = 0; g < gliders; ++g) {
       const Flag types[] = {0, 1, kOptionSet};
-      test::AddGlider(logbook, "Glider", types[Pick(0, 2)]);
+      logbook.gliders.Append(test::MakeGlider("Glider", types[Pick(0, 2)]));
     }
     logbook.totals[kHangGliding].FLIGHTS_PREV = static_cast<std::int16_t>(Pick(0, 300));
     logbook.totals[kParagliding].FLIGHTS_PREV = static_cast<std::int16_t>(Pick(0, 300));
@@ -50,7 +51,7 @@ class RandomLogbook {
       if (Pick(0, 5) == 0) flight.SOLO = flight.SOLO != 0 ? kFlagSet : 0;
       if (Pick(0, 5) == 0) flight.TANDEM = 0;
     }
-    test::FillOrders(logbook);
+    RebuildFlightOrder(logbook);
     return logbook;
   }
   int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }

@@ -10,26 +10,6 @@
 
 namespace aloftra::test {
 
-GliderRecord MakeGlider(const std::string& name, bool hangGlider, bool tandem) {
-  GliderRecord glider;
-  glider.GLIDER_NAME = name;
-  glider.HANG_GLIDER = hangGlider ? kOptionSet : 0;
-  glider.PARAGLIDER = hangGlider ? 0 : kOptionSet;
-  glider.SOLO = tandem ? 0 : kOptionSet;
-  glider.TANDEM = tandem ? kOptionSet : 0;
-  return glider;
-}
-
-SiteRecord MakeSite(const std::string& name, const std::string& location, std::int16_t launch,
-                    std::int16_t landing) {
-  SiteRecord site;
-  site.SITE_NAME = name;
-  site.LOCATION = location;
-  site.LAUNCH_MSL = launch;
-  site.LANDING_MSL = landing;
-  return site;
-}
-
 AppFixture::AppFixture() : app(std::make_unique<App>(platform, files)) {}
 
 void AppFixture::StartApp(const std::string& commandLine) {
@@ -61,15 +41,6 @@ void AppFixture::WriteLogbook(const std::string& name, const Logbook& book) cons
   std::optional<std::string> bytes = FormatLogbookFile(book, 37000.5);
   ASSERT_TRUE(bytes.has_value());
   WriteFile(name, *bytes);
-}
-
-Logbook AppFixture::GlidersAndSites() {
-  Logbook book;
-  book.gliders.Append(MakeGlider("Falcon", true));
-  book.gliders.Append(MakeGlider("Mentor", false));
-  book.sites.Append(MakeSite("Point", "Utah", 1200, 100));
-  book.sites.Append(MakeSite("Dunes", "Oregon", 300, 0));
-  return book;
 }
 
 void AppFixture::OpenOnStart(const std::string& name, const Logbook& book) {

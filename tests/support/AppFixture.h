@@ -1,7 +1,7 @@
 // A whole program for scenario tests: an App on a scripted platform and the real file
-// system, started in a fresh temporary folder (the program folder), plus builders for the
-// logbooks the scenarios open and a driver that types a flight into the flight page the way
-// a pilot does, field by field with the focus moving on.
+// system, started in a fresh temporary folder (the program folder), and a driver that types
+// a flight into the flight page the way a pilot does, field by field with the focus moving
+// on. The logbooks the scenarios open are built with support/LogbookBuilder.h.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,13 +15,10 @@
 #include "form/TextBox.h"
 #include "shell/App.h"
 #include "support/FaultyFileSystem.h"
+#include "support/LogbookBuilder.h"
 #include "support/ScriptedPlatform.h"
 
 namespace aloftra::test {
-
-GliderRecord MakeGlider(const std::string& name, bool hangGlider, bool tandem = false);
-SiteRecord MakeSite(const std::string& name, const std::string& location = "",
-                    std::int16_t launch = 0, std::int16_t landing = 0);
 
 // What a pilot types for one flight; empty texts are left alone.
 struct TypedFlight {
@@ -57,9 +54,6 @@ class AppFixture : public ::testing::Test {
   bool FileExists(const std::string& name) const;
   // Saves a logbook into the folder as the program itself would write it.
   void WriteLogbook(const std::string& name, const Logbook& book) const;
-  // A logbook with a hang glider "Falcon", a paraglider "Mentor", and the sites "Point"
-  // (launch 1200 ft) and "Dunes".
-  static Logbook GlidersAndSites();
   // Starts the program on a logbook written into the folder.
   void OpenOnStart(const std::string& name, const Logbook& book);
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "views/OrderTestLogbook.h"
+#include "views/EnterFlight.h"
 
 namespace aloftra {
 namespace {

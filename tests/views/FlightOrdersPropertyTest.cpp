@@ -9,8 +9,8 @@
 #include <random>
 #include <vector>
 
+#include "views/EnterFlight.h"
 #include "views/FlightOrders.h"
-#include "views/OrderTestLogbook.h"
 
 namespace aloftra {
 namespace {
@@ -23,14 +23,14 @@ class RandomKeys {
  public:
   explicit RandomKeys(unsigned seed) : random_(seed) {}
 
-  test::FlightKeys Next() {
+  test::FlightValues Next() {
     const bool nonFlying = Pick(0, 5) == 0;
     return {.date = 37000 + Pick(0, 6) + Pick(0, 3) / 4.0,
             .airtime = nonFlying ? 0 : 15 * Pick(0, 4),
+            .nonFlying = nonFlying,
             .maxMsl = 1000 * Pick(-1, 3),
             .overLaunch = 500 * Pick(0, 3),
-            .distance = nonFlying ? 0.0f : 0.5f * static_cast<float>(Pick(0, 3)),
-            .nonFlying = nonFlying};
+            .distance = nonFlying ? 0.0f : 0.5f * static_cast<float>(Pick(0, 3))};
   }
   int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
@@ -112,7 +112,7 @@ int PlaceOfChangedFlight(const Logbook& logbook, const Ints& others, int oldPlac
 
 // Changes one flight's keys and checks each column against the model: the others keep their
 // order and the changed flight stands at its computed place.
-void ChangeFlight(Logbook& logbook, int flight, const test::FlightKeys& keys) {
+void ChangeFlight(Logbook& logbook, int flight, const test::FlightValues& values) {
   std::array<Ints, kSortKeys> others;
   std::array<int, kSortKeys> oldPlaces{};
   for (int key = 0; key < kSortKeys; ++key) {
@@ -121,7 +121,7 @@ void ChangeFlight(Logbook& logbook, int flight, const test::FlightKeys& keys) {
     oldPlaces[key] = static_cast<int>(place - others[key].begin());
     others[key].erase(place);
   }
-  test::SetKeys(logbook.flights[flight], keys);
+  logbook.flights[flight] = test::MakeFlight(values);
   OrderPositions positions = ReplaceInOrders(logbook, flight);
   for (int key = 0; key < kSortKeys; ++key) {
     Ints expected = others[key];

@@ -4,14 +4,13 @@
 
 #include <vector>
 
-#include "views/OrderTestLogbook.h"
+#include "views/EnterFlight.h"
 
 namespace aloftra {
 namespace {
 
 using test::Column;
 using test::EnterFlight;
-using test::FlightKeys;
 using Ints = std::vector<int>;
 
 constexpr DateTime kMay5Noon = 37016.5;
@@ -54,7 +53,7 @@ TEST(InsertIntoOrders, ReportsThePositionInEveryColumn) {
   EnterFlight(logbook, {.date = 1, .airtime = 10, .maxMsl = 100});
   EnterFlight(logbook, {.date = 3, .airtime = 30, .maxMsl = 300});
   int flight = logbook.flights.TakeSlotForNewEntry();
-  test::SetKeys(logbook.flights[flight], {.date = 2, .airtime = 40, .maxMsl = 200});
+  logbook.flights[flight] = test::MakeFlight({.date = 2, .airtime = 40, .maxMsl = 200});
   OrderPositions positions = InsertIntoOrders(logbook, flight);
   EXPECT_EQ(positions[kSortDate], 1);
   EXPECT_EQ(positions[kSortAirtime], 0);
@@ -64,9 +63,9 @@ TEST(InsertIntoOrders, ReportsThePositionInEveryColumn) {
 
 TEST(InsertIntoOrders, NonFlyingEntriesCollectAtTheEndOfAirtimeAndDistance) {
   Logbook logbook;
-  int rest1 = EnterFlight(logbook, {.date = 1, .airtime = 0, .distance = 0, .nonFlying = true});
+  int rest1 = EnterFlight(logbook, {.date = 1, .airtime = 0, .nonFlying = true, .distance = 0});
   int short1 = EnterFlight(logbook, {.date = 2, .airtime = 5, .distance = 0.1f});
-  int rest2 = EnterFlight(logbook, {.date = 3, .airtime = 0, .distance = 0, .nonFlying = true});
+  int rest2 = EnterFlight(logbook, {.date = 3, .airtime = 0, .nonFlying = true, .distance = 0});
   int long1 = EnterFlight(logbook, {.date = 4, .airtime = 120, .distance = 12});
   EXPECT_EQ(Column(logbook, kSortAirtime), (Ints{long1, short1, rest1, rest2}));
   EXPECT_EQ(Column(logbook, kSortDistance), (Ints{long1, short1, rest1, rest2}));
@@ -142,7 +141,7 @@ TEST(ReplaceInOrders, AFlightNotListedLeavesTheOrdersAlone) {
   Logbook logbook;
   EnterFlight(logbook, {.date = 2});
   int unlisted = logbook.flights.TakeSlotForNewEntry();
-  test::SetKeys(logbook.flights[unlisted], {.date = 1});
+  logbook.flights[unlisted] = test::MakeFlight({.date = 1});
   Logbook before = logbook;
   EXPECT_EQ(ReplaceInOrders(logbook, unlisted), kNotInOrders);
   EXPECT_EQ(logbook.order, before.order);
