@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -105,9 +106,17 @@ void FormWindow::SyncWindowGeometry() {
   }
   if (!appliedGeometry_ || appliedGeometry_->left != geometry.left ||
       appliedGeometry_->top != geometry.top) {
-    move(ToPixels(geometry.left), ToPixels(geometry.top));
+    PlaceInside(QPoint(ToPixels(geometry.left), ToPixels(geometry.top)));
   }
   appliedGeometry_ = geometry;
+}
+
+void FormWindow::PlaceInside(QPoint inside) {
+  // The form's place is where its inside begins, never where the desktop's frame begins: the
+  // frame's size is only known some time after the window first shows, so a place read or
+  // set as the frame's would put the next page 20 pixels off whenever it was not yet known.
+  // setGeometry places the inside itself, whether the window exists on the desktop or not.
+  setGeometry(QRect(inside, geometry().size()));
 }
 
 void FormWindow::SyncFocus() {
@@ -153,9 +162,13 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 
 void FormWindow::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  if (dispatcher_.Syncing() || !isVisible()) return;
-  int left = static_cast<int>(std::lround(ToTwips(x())));
-  int top = static_cast<int>(std::lround(ToTwips(y())));
+  // While the desktop is still framing a new window it reports passing places (its inside
+  // at 0,0 among them); only a window on the screen has a place of its own.
+  if (dispatcher_.Syncing() || !isVisible() || !windowHandle()->isExposed()) return;
+  // The inside's place, as the form holds it (see PlaceInside).
+  QPoint inside = geometry().topLeft();
+  int left = static_cast<int>(std::lround(ToTwips(inside.x())));
+  int top = static_cast<int>(std::lround(ToTwips(inside.y())));
   form_.Move(left, top);
   if (appliedGeometry_) {
     appliedGeometry_->left = left;

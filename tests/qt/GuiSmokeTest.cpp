@@ -117,10 +117,12 @@ TEST_F(GuiSmokeTest, ThePilotSwitchesPagesEditsSavesOpensAndExits) {
   EXPECT_EQ(Title("frmAloftra"), QStringLiteral("Aloftra - Ridge"));
   EXPECT_TRUE(platform.prompts.empty());
 
-  // The page buttons show one page in place of the other.
+  // The page buttons show one page in place of the other, exactly where it was.
+  const QRect place = WindowNamed("frmAloftra")->geometry();
   ClickButton("frmAloftra", "GotoSiteList");
   EXPECT_TRUE(Shown("frmSiteList"));
   EXPECT_FALSE(Shown("frmAloftra"));
+  EXPECT_EQ(WindowNamed("frmSiteList")->geometry().topLeft(), place.topLeft());
   ClickButton("frmSiteList", "GotoGliders");
   EXPECT_TRUE(Shown("frmGliders"));
   EXPECT_FALSE(Shown("frmSiteList"));
