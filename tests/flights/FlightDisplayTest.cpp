@@ -347,6 +347,42 @@ TEST_F(FlightDisplayTest, TheRemarksBoxExpandsOverThePageAndRestores) {
   EXPECT_FALSE(page.RemarksRestore.Visible());
 }
 
+// While the remarks box is enlarged nothing it covers may show: neither the rose and the
+// lift bar, whose tops would stand out above it, nor the expand button inside its area, and
+// neither typing nor a click redraws them. Restoring the box brings them all back.
+TEST_F(FlightDisplayTest, NothingTheEnlargedRemarksBoxCoversIsDrawnUntilItIsRestored) {
+  OpenThreeFlights();
+  frmAloftra& page = Page();
+  Book().VARIO_SCALE = 0;  // 400 fpm
+  TypeInto(page.MaxLift, "300");
+  page.Form_MouseUp(kLeftButton, 0, kRoseCentreX, kRoseCentreY - 500);  // N
+  ASSERT_EQ(page.RoseFlags[4], kFlagSet);
+  auto drawnItems = [&page] {
+    int drawn = 0;
+    for (const DrawList::Group& group : page.Drawing().Groups())
+      drawn += static_cast<int>(group.items.size());
+    return drawn;
+  };
+
+  page.RemarksExpand.Click();
+  EXPECT_EQ(drawnItems(), 0);
+  EXPECT_FALSE(page.RemarksExpand.Visible());
+  TypeInto(page.MaxLift, "1000");                                       // over range
+  page.Form_MouseUp(kLeftButton, 0, kRoseCentreX, kRoseCentreY - 700);  // N, above the box
+  page.Paint();
+  EXPECT_EQ(drawnItems(), 0);
+  EXPECT_FALSE(page.VarioMax.Visible());
+  EXPECT_EQ(page.RoseFlags[4], kFlagSet);
+
+  page.RemarksRestore.Click();
+  EXPECT_TRUE(page.RemarksExpand.Visible());
+  EXPECT_TRUE(page.VarioMax.Visible());
+  EXPECT_EQ(page.Drawing().Items("vario.lift").size(), 66u);
+  EXPECT_EQ(page.Drawing().Items("vario.sink").size(), 66u);
+  EXPECT_EQ(page.Drawing().Items(RoseGroup(4)).front().color, kRoseSetColor);
+  EXPECT_EQ(page.Drawing().Items(RoseGroup(5)).front().color, kButtonFace);
+}
+
 TEST_F(FlightDisplayTest, TheStatedPlacesOfThePageHold) {
   frmAloftra& page = Page();
   const int lefts[] = {3360, 3690, 4020, 4350, 4680, 5010};
