@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QPushButton>
@@ -167,6 +168,29 @@ TEST(HelpFilesTest, TheProgramFoldersHelpComesFirstThenTheBundledOne) {
   EXPECT_EQ(HelpFileToOpen(own, {missing, bundled}), own);
   // A folder of that name is no help file.
   EXPECT_EQ(HelpFileToOpen(folder.path().toStdString(), {}), std::nullopt);
+}
+
+TEST(HelpFilesTest, TheProgramsHelpIsSoughtBesideItThenWhereItWasInstalledThenInTheSources) {
+  HelpFolders folders{"/opt/aloftra/bin",
+                      "/usr/local/share/aloftra",
+                      {"/home/pilot/.local/share", "/usr/share"},
+                      "/src/aloftra/docs/help/Aloftra.html"};
+  EXPECT_EQ(HelpFilePlaces(folders),
+            (std::vector<std::string>{
+                "/opt/aloftra/bin/Aloftra.html", "/opt/aloftra/bin/help/Aloftra.html",
+                "/opt/aloftra/share/aloftra/Aloftra.html", "/usr/local/share/aloftra/Aloftra.html",
+                "/home/pilot/.local/share/aloftra/Aloftra.html", "/usr/share/aloftra/Aloftra.html",
+                "/src/aloftra/docs/help/Aloftra.html"}));
+  // What is not known is not looked for.
+  EXPECT_EQ(HelpFilePlaces(HelpFolders{"", "", {}, "/src/Aloftra.html"}),
+            std::vector<std::string>{"/src/Aloftra.html"});
+  // On this computer the executable's folder comes first and the checkout last.
+  std::vector<std::string> here = BundledHelpFiles();
+  ASSERT_GE(here.size(), 4u);
+  EXPECT_EQ(
+      here.front(),
+      (QCoreApplication::applicationDirPath() + QStringLiteral("/Aloftra.html")).toStdString());
+  EXPECT_EQ(here.back(), ALOFTRA_SOURCE_DIR "/docs/help/Aloftra.html");
 }
 
 TEST(ProgramOptionsTest, TheArgumentsAreOneLogbookPathJoinedByBlanks) {
