@@ -8,8 +8,10 @@
 #include <cmath>
 
 #include "form/Frame.h"
+#include "form/TabOrder.h"
 #include "qt/FormCanvas.h"
 #include "qt/MenuBarView.h"
+#include "qt/OptionGroupKeys.h"
 #include "qt/QtConvert.h"
 
 namespace aloftra::qt {
@@ -38,7 +40,17 @@ FormWindow::FormWindow(Form& form, WindowKind kind, Dispatcher& dispatcher)
       form_(form),
       kind_(kind),
       dispatcher_(dispatcher),
-      canvas_(new FormCanvas(form, dispatcher, this)) {
+      canvas_(new FormCanvas(form, dispatcher, this)),
+      optionKeys_(new OptionGroupKeys(
+          dispatcher,
+          [this](QObject* widget) -> OptionButton* {
+            ControlView* view = ViewOf(qobject_cast<QWidget*>(widget));
+            if (view == nullptr || view->GetControl().Kind() != ControlKind::kOptionButton) {
+              return nullptr;
+            }
+            return &static_cast<OptionButton&>(view->GetControl());
+          },
+          this)) {
   setObjectName(ToQString(form.Name()));
   setCentralWidget(canvas_);
   canvas_->setFont(DefaultFormFont());
@@ -75,15 +87,29 @@ void FormWindow::PutFramesUnderneath() {
 }
 
 void FormWindow::SetTabOrder() {
-  std::vector<ControlView*> order;
-  for (const auto& view : views_) {
-    if (view->GetControl().Focusable()) order.push_back(view.get());
+  // Every control that takes the focus is in the chain; which of them Tab stops on follows
+  // the form as it changes (SyncTabStops).
+  std::vector<QWidget*> chain;
+  for (Control* control : TabOrder(form_)) {
+    if (QWidget* widget = WidgetOf(*control)) chain.push_back(widget);
   }
-  std::stable_sort(order.begin(), order.end(), [](ControlView* a, ControlView* b) {
-    return a->GetControl().TabIndex() < b->GetControl().TabIndex();
-  });
-  for (std::size_t i = 1; i < order.size(); ++i) {
-    QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
+  for (std::size_t i = 1; i < chain.size(); ++i) {
+    QWidget::setTabOrder(chain[i - 1], chain[i]);
+  }
+  for (const auto& view : views_) {
+    if (view->GetControl().Kind() == ControlKind::kOptionButton) {
+      optionKeys_->Watch(view->Widget());
+    }
+  }
+}
+
+void FormWindow::SyncTabStops() {
+  // A control Tab passes over still takes the focus from a click.
+  for (const auto& view : views_) {
+    const Control& control = view->GetControl();
+    if (!control.Focusable()) continue;
+    Qt::FocusPolicy policy = IsTabStop(control) ? Qt::StrongFocus : Qt::ClickFocus;
+    if (view->Widget()->focusPolicy() != policy) view->Widget()->setFocusPolicy(policy);
   }
 }
 
@@ -94,6 +120,7 @@ void FormWindow::Sync() {
   SyncWindowGeometry();
   for (const auto& view : views_)
     view->Sync();
+  SyncTabStops();
   if (menuBarView_ != nullptr) menuBarView_->Sync();
 }
 

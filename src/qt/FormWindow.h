@@ -19,6 +19,7 @@ namespace aloftra::qt {
 
 class FormCanvas;
 class MenuBarView;
+class OptionGroupKeys;
 
 enum class WindowKind { kPage, kDialog };
 
@@ -49,6 +50,7 @@ class FormWindow : public QMainWindow {
   void BuildViews();
   void PutFramesUnderneath();
   void SetTabOrder();
+  void SyncTabStops();
   void SyncWindowGeometry();
   void PlaceInside(QPoint inside);
 
@@ -56,6 +58,7 @@ class FormWindow : public QMainWindow {
   WindowKind kind_;
   Dispatcher& dispatcher_;
   FormCanvas* canvas_;
+  OptionGroupKeys* optionKeys_;
   MenuBarView* menuBarView_ = nullptr;
   std::vector<std::unique_ptr<ControlView>> views_;
   std::optional<Rect> appliedGeometry_;

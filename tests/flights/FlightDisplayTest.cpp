@@ -3,6 +3,7 @@
 
 #include "FlightPageFixture.h"
 #include "flights/RoseDrawing.h"
+#include "form/TabOrder.h"
 
 namespace aloftra::test {
 namespace {
@@ -381,6 +382,27 @@ TEST_F(FlightDisplayTest, NothingTheEnlargedRemarksBoxCoversIsDrawnUntilItIsRest
   EXPECT_EQ(page.Drawing().Items("vario.sink").size(), 66u);
   EXPECT_EQ(page.Drawing().Items(RoseGroup(4)).front().color, kRoseSetColor);
   EXPECT_EQ(page.Drawing().Items(RoseGroup(5)).front().color, kButtonFace);
+}
+
+// Tab reads the page as it is laid out: the top row, the left column, the right column and
+// the buttons below; it passes over the locked boxes and stops once on Solo / Tandem.
+TEST_F(FlightDisplayTest, TabWalksThePageInReadingOrderPastItsLockedBoxes) {
+  OpenThreeFlights();
+  std::vector<std::string> stops;
+  for (Control* control : TabOrder(Page())) {
+    if (IsTabStop(*control) && control->EffectivelyVisible()) {
+      stops.push_back(control->QualifiedName());
+    }
+  }
+  const std::vector<std::string> expected = {
+      "FlightDate",    "TimeOfDay",    "AirTime",      "GliderName",    "Places(0)",
+      "SiteName",      "Distance",     "XC_Details",   "NonFlying",     "Highlight",
+      "BaseWind",      "PeakWind",     "MaxLift",      "MaxSink",       "LaunchMSL",
+      "MaxMSL",        "LandingMSL",   "OverLaunch",   "RemarksExpand", "Remarks",
+      "ViewEntry(0)",  "ViewEntry(1)", "ViewEntry(2)", "ViewEntry(3)",  "NewEntry",
+      "Enter",         "DeleteEntry",  "GotoAloftra",  "GotoSiteList",  "GotoGliders",
+      "GotoPilotInfo", "GotoSummary",  "GotoGraphs",   "GotoNotes"};
+  EXPECT_EQ(stops, expected);
 }
 
 TEST_F(FlightDisplayTest, TheStatedPlacesOfThePageHold) {
