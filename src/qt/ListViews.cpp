@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "qt/QtConvert.h"
+#include "qt/WheelGuard.h"
 
 namespace aloftra::qt {
 
@@ -19,6 +20,7 @@ ComboBoxView::ComboBoxView(ComboBox& combo, QWidget* canvas, Dispatcher& dispatc
       combo_(combo),
       widget_(static_cast<QComboBox*>(Widget())) {
   widget_->setMaxVisibleItems(12);
+  TakeWheelOnlyWithFocus(widget_);
   connect(widget_, &QComboBox::activated, this, [this](int index) {
     if (Syncing()) return;
     ComboBox& chosen = combo_;

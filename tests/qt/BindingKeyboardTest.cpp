@@ -1,7 +1,10 @@
-// The keyboard as a pilot uses it: Tab walks the stops of the form, the arrows move within an
-// option group.
+// The keyboard and the wheel as a pilot uses them: Tab walks the stops of the form, the
+// arrows move within an option group, and the wheel leaves a combo box alone unless the pilot
+// is working in it.
+#include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QWheelEvent>
 
 #include "BindingFixture.h"
 
@@ -62,6 +65,30 @@ TEST_F(KeyboardTest, ArrowsMoveWithinAnOptionGroupAndSelectTheButtonMovedTo) {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
   EXPECT_TRUE(form.HangGlider.Value());
   EXPECT_FALSE(form.Paraglider.Value());
+}
+
+TEST_F(KeyboardTest, TheWheelChangesAComboOnlyWhileThePilotWorksInIt) {
+  auto* site = Widget<QComboBox>("Site");
+  ClickInto(Widget<QLineEdit>("Name"));
+  ASSERT_TRUE(binding.Dispatch([this] { form.Site.SetListIndex(0); }));
+  form.events.clear();
+  auto turnWheel = [site] {
+    QPointF at(10, 5);
+    QWheelEvent notch(at, site->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(site, &notch);
+  };
+  turnWheel();
+  EXPECT_EQ(form.Site.ListIndex(), 0);
+  EXPECT_EQ(site->currentIndex(), 0);
+  EXPECT_TRUE(form.events.empty());
+  EXPECT_EQ(form.ActiveControl(), &form.Name);  // the wheel gives no focus either
+
+  site->setFocus(Qt::TabFocusReason);
+  ASSERT_EQ(form.ActiveControl(), &form.Site);
+  turnWheel();
+  EXPECT_EQ(form.Site.ListIndex(), 1);
+  EXPECT_EQ(form.events.back(), "Site_Click Torrey Pines");
 }
 
 }  // namespace
