@@ -1,12 +1,15 @@
 // The keyboard and the wheel as a pilot uses them: Tab walks the stops of the form, the
-// arrows move within an option group, and the wheel leaves a combo box alone unless the pilot
-// is working in it.
+// arrows move within an option group, Alt with a title's letter and F10 open the menus, and
+// the wheel leaves a combo box alone unless the pilot is working in it.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QWheelEvent>
 
 #include "BindingFixture.h"
+#include "qt/MenuBarView.h"
 
 namespace aloftra::test {
 namespace {
@@ -25,6 +28,15 @@ class KeyboardTest : public BindingTest {
       visited.push_back(now->objectName().toStdString());
     }
     return visited;
+  }
+  QMenu* FileMenu() { return window->menuBar()->findChild<QMenu*>(QStringLiteral("FileMenu")); }
+  // The File menu opened by a key, closed again.
+  bool KeyOpensFileMenu(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(target, key, modifiers);
+    bool opened = QTest::qWaitFor([this] { return FileMenu()->isVisible(); }, 1000);
+    FileMenu()->close();
+    bool closed = QTest::qWaitFor([this] { return !FileMenu()->isVisible(); }, 1000);
+    return opened && closed;
   }
 };
 
@@ -89,6 +101,30 @@ TEST_F(KeyboardTest, TheWheelChangesAComboOnlyWhileThePilotWorksInIt) {
   turnWheel();
   EXPECT_EQ(form.Site.ListIndex(), 1);
   EXPECT_EQ(form.events.back(), "Site_Click Torrey Pines");
+}
+
+TEST_F(KeyboardTest, AltWithATitlesLetterOrF10OpensAMenuAndNoAltKeyIsTyped) {
+  auto* name = Widget<QLineEdit>("Name");
+  ClickInto(name);
+  QTest::keyClicks(name, "Ab");
+  EXPECT_TRUE(KeyOpensFileMenu(name, Qt::Key_F, Qt::AltModifier));
+  EXPECT_TRUE(KeyOpensFileMenu(name, Qt::Key_F10, Qt::NoModifier));
+  // A letter no title has is no menu's, and still not typed.
+  QTest::keyClick(name, Qt::Key_X, Qt::AltModifier);
+  EXPECT_EQ(name->text(), QStringLiteral("Ab"));
+  EXPECT_EQ(form.Name.Text(), "Ab");
+  // The access key is the window's business: the form's caption stays as it was.
+  EXPECT_EQ(FileMenu()->title(), QStringLiteral("&File"));
+  EXPECT_EQ(form.FileMenu.Caption(), "File");
+}
+
+TEST(MenuTitlesTest, EachTitleTakesTheFirstLetterNoTitleBeforeItHasTaken) {
+  EXPECT_EQ(qt::MenuTitlesWithAccessKeys({"File", "Search", "Options", "Help"}),
+            (QStringList{QStringLiteral("&File"), QStringLiteral("&Search"),
+                         QStringLiteral("&Options"), QStringLiteral("&Help")}));
+  EXPECT_EQ(qt::MenuTitlesWithAccessKeys({"File", "Format", "Ff", "Q & A"}),
+            (QStringList{QStringLiteral("&File"), QStringLiteral("F&ormat"), QStringLiteral("Ff"),
+                         QStringLiteral("&Q && A")}));
 }
 
 }  // namespace

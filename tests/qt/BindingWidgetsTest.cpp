@@ -58,7 +58,7 @@ TEST_F(BindingTest, FramesLieUnderneathTheControlsTheyHold) {
 TEST_F(BindingTest, TheMenuBarHoldsTheFormsMenusWithTheirShortcuts) {
   QMenu* file = window->menuBar()->findChild<QMenu*>(QStringLiteral("FileMenu"));
   ASSERT_NE(file, nullptr);
-  EXPECT_EQ(file->title(), QStringLiteral("File"));
+  EXPECT_EQ(file->title(), QStringLiteral("&File"));  // with its access key
   QList<QAction*> actions = file->actions();
   ASSERT_EQ(actions.size(), 3);
   EXPECT_EQ(actions[0]->text(), QStringLiteral("New..."));
