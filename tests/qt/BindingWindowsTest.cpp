@@ -102,16 +102,6 @@ TEST_F(BindingTest, APageShownInPlaceOfAnotherCoversItExactly) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(secondWindow));
   EXPECT_EQ(secondWindow->geometry().topLeft(), inside);
   EXPECT_EQ(secondWindow->frameGeometry().topLeft(), frame.topLeft());
-  // And back again, after the pilot moved the second page.
-  secondWindow->move(300, 200);
-  QApplication::processEvents();
-  ASSERT_TRUE(binding.Dispatch([&] {
-    form.Move(second.Left(), second.Top());
-    form.Show();
-    second.Hide();
-  }));
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-  EXPECT_EQ(window->geometry().topLeft(), secondWindow->geometry().topLeft());
 }
 
 TEST_F(BindingTest, OneCallRunsAtATime) {

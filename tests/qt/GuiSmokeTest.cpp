@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
@@ -237,40 +236,6 @@ TEST_F(GuiSmokeTest, ThePilotTypesANewFlightEntersItAndDeletesItAgain) {
   EXPECT_EQ(
       Find<QLabel>("frmAloftra", "EntryIndex")->text(),
       QString::number(flightsBefore) + QStringLiteral(" of ") + QString::number(flightsBefore));
-}
-
-// Tab reads the flight page in its order, passing over the locked flight number and site
-// location and stopping once on Solo / Tandem, where the arrows choose.
-TEST_F(GuiSmokeTest, TabReadsTheFlightPageAndTheArrowsChooseSoloOrTandem) {
-  QWidget* page = WindowNamed("frmAloftra");
-  page->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(page));
-  auto* date = Find<QLineEdit>("frmAloftra", "FlightDate");
-  date->setFocus(Qt::TabFocusReason);
-  std::vector<std::string> stops;
-  for (int i = 0; i < 60; ++i) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    if (QApplication::focusWidget() == date) break;
-    stops.push_back(QApplication::focusWidget()->objectName().toStdString());
-  }
-  const std::vector<std::string> expected = {
-      "TimeOfDay",    "AirTime",      "GliderName",    "Places(0)",   "SiteName",
-      "Distance",     "XC_Details",   "NonFlying",     "Highlight",   "BaseWind",
-      "PeakWind",     "MaxLift",      "MaxSink",       "LaunchMSL",   "MaxMSL",
-      "LandingMSL",   "OverLaunch",   "RemarksExpand", "Remarks",     "ViewEntry(0)",
-      "ViewEntry(1)", "ViewEntry(2)", "ViewEntry(3)",  "NewEntry",    "Enter",
-      "DeleteEntry",  "GotoAloftra",  "GotoSiteList",  "GotoGliders", "GotoPilotInfo",
-      "GotoSummary",  "GotoGraphs",   "GotoNotes"};
-  ASSERT_TRUE(app.Aloftra().Places[0].Value());
-  EXPECT_EQ(stops, expected);
-  EXPECT_TRUE(platform.prompts.empty());
-
-  auto* solo = Find<QRadioButton>("frmAloftra", "Places(0)");
-  solo->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(solo, Qt::Key_Right);
-  EXPECT_TRUE(app.Aloftra().Places[1].Value());
-  EXPECT_TRUE(Find<QRadioButton>("frmAloftra", "Places(1)")->hasFocus());
-  EXPECT_EQ(app.Aloftra().State, EditState::kModified);
 }
 
 // Expanded, the remarks box leaves nothing of what it covers on the screen: no wedge of the
