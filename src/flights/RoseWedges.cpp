@@ -7,8 +7,8 @@ namespace aloftra {
 
 namespace {
 
-// East and north are drawn from these hand-made rows; west and south are their mirror
-// images. Each list runs from the start row upward.
+// East and north are drawn from these hand-made rows, widened to their sectors' edges; west
+// and south are their mirror images. Each list runs from the start row upward.
 constexpr int kEastStart = 8;
 constexpr std::array<int, 18> kEastA = {46, 41, 36, 31, 25, 20, 15, 14, 14,
                                         14, 14, 15, 20, 25, 30, 36, 41, 46};
@@ -27,9 +27,11 @@ constexpr int kWest = 8;
 constexpr int kSouth = 12;
 
 // The start row of every wedge; the twelve in-between wedges are computed from their start
-// row upward.
+// row upward. WSW and ESE begin one row below the 25 of the original table: their sectors
+// reach down to row 26 at the rim, and that pixel, painted by no wedge, showed as a dot of
+// background between two set wedges.
 constexpr std::array<int, 16> kStartRows = {8, -4, -9, -13, -15, -13, -9, -4,
-                                            8, 25, 40, 47,  48,  47,  40, 25};
+                                            8, 26, 40, 47,  48,  47,  40, 26};
 
 // The ring of the computed wedges, on pixel centres: from 14 to 49 pixels out, the same
 // ring the hand-made rows fill.
@@ -75,6 +77,7 @@ class PixelGrid {
         cells_[Cell(x, y)] = true;
     }
   }
+  void Set(int x, int y) { cells_[Cell(x, y)] = true; }
   bool Painted(int x, int y) const { return cells_[Cell(x, y)]; }
 
  private:
@@ -112,6 +115,25 @@ bool ComputedRow(int k, int y, const PixelGrid& taken, WedgeRow& row) {
   return true;
 }
 
+// The hand-made rows follow their sector's edges in steps, which leaves a few pixels of the
+// sector at the ends of rows unpainted; between two set wedges they showed as a dashed line
+// of background. Each row is widened over those pixels, so every pixel of the ring belongs
+// to the wedge of its sector. Rows stay single runs: the pixels lie at the ends of the rows.
+void WidenIntoSector(int k, Wedge& wedge, PixelGrid& taken) {
+  for (std::size_t i = 0; i < wedge.rows.size(); ++i) {
+    int y = wedge.startRow - static_cast<int>(i);
+    WedgeRow& row = wedge.rows[i];
+    while (row.a - 1 >= -kReach && InSector(k, row.a - 1, y) && !taken.Painted(row.a - 1, y)) {
+      --row.a;
+      taken.Set(row.a, y);
+    }
+    while (row.b < kReach && InSector(k, row.b, y) && !taken.Painted(row.b, y)) {
+      taken.Set(row.b, y);
+      ++row.b;
+    }
+  }
+}
+
 Wedge ComputedWedge(int k, const PixelGrid& taken) {
   Wedge wedge{kStartRows[k], {}};
   WedgeRow row;
@@ -134,6 +156,11 @@ std::array<Wedge, 16> BuildWedges() {
   for (int k = 0; k < 16; ++k) {
     if (k % 4 != 0) wedges[k] = ComputedWedge(k, taken);
   }
+  for (int k = 0; k < 16; ++k) {
+    if (k % 4 != 0) taken.Paint(wedges[k]);
+  }
+  for (int k : {kEast, kNorth, kWest, kSouth})
+    WidenIntoSector(k, wedges[k], taken);
   return wedges;
 }
 

@@ -184,6 +184,8 @@ class frmAloftra : public Page, public FlightPage {
   void ShowGliderOf(const FlightRecord& flight);
   void ShowSiteOf(const FlightRecord& flight);
   void DrawVarioBar(bool lift);
+  // Empties the drawing of the rose and the vario bars, which the enlarged remarks box covers.
+  void EraseConditionDrawing();
   void StatusLabelMouseUp(int button, int menuItem);
   bool CommitChecksPass();
   void EmptyFlightFieldsForNonFlying();

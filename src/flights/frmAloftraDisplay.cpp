@@ -417,6 +417,9 @@ void frmAloftra::RemarksWindowState() {
   if (RemarksExpanded) {
     Remarks.Move(90, 1320, 7455, 3840);
     RemarksLabel.Move(90, 1080);
+    // The enlarged box covers the rose and the vario bars, whose tops would still show above
+    // it, and the expand button inside its area.
+    EraseConditionDrawing();
   } else {
     Remarks.Move(3210, 4680, 4335, 910);
     RemarksLabel.Move(3210, 4440);
@@ -424,8 +427,11 @@ void frmAloftra::RemarksWindowState() {
     EditState saved = State;
     State = EditState::kFilling;
     DrawVarioBar(true);
+    DrawVarioBar(false);
     State = saved;
+    DrawRose();
   }
+  RemarksExpand.SetVisible(!RemarksExpanded);
   RemarksRestore.SetVisible(RemarksExpanded);
 }
 

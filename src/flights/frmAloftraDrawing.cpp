@@ -15,6 +15,8 @@ namespace aloftra {
 namespace {
 
 constexpr int kVarioLines = 66;
+constexpr const char* kVarioLiftGroup = "vario.lift";
+constexpr const char* kVarioSinkGroup = "vario.sink";
 constexpr Color kTurbulenceColors[7] = {kBlack,           Rgb(255, 192, 255), Rgb(255, 128, 255),
                                         Rgb(255, 0, 255), Rgb(192, 0, 192),   Rgb(128, 0, 128),
                                         Rgb(64, 0, 64)};
@@ -60,6 +62,9 @@ void frmAloftra::Form_MouseUp(int Button, int Shift, double X, double Y) {
     StatusLabelMouseUp(Button, kOptionsVario);
     return;
   }
+  // The enlarged remarks box has covered the rose and the scale; the part of the rose above
+  // the box is not there to be clicked.
+  if (RemarksExpanded) return;
   std::int16_t hit = RoseHitTest(static_cast<float>(kRoseCentreX), static_cast<float>(kRoseCentreY),
                                  static_cast<float>(X), static_cast<float>(Y));
   if (hit != kRoseMissed) {
@@ -89,6 +94,11 @@ void frmAloftra::MaxSink_Change() {
 }
 
 void frmAloftra::DrawVarioBar(bool lift) {
+  if (RemarksExpanded) {
+    // The bars lie under the enlarged remarks box; restoring the box draws them again.
+    if (State != EditState::kFilling) MarkModified();
+    return;
+  }
   const Logbook& book = host_.Book();
   double fullScale = (ClimbRateInFpm(book.UNIT_FLAGS) ? 400.0 : 2.0) * (book.VARIO_SCALE + 1);
   double value = ParseLeadingNumber((lift ? MaxLift : MaxSink).Text());
@@ -107,7 +117,7 @@ void frmAloftra::DrawVarioBar(bool lift) {
     Color color = filled > 0 && i <= filled ? VarioLineColor(lift, i, fullColor) : kButtonFace;
     lines.push_back(DrawItem::Line(7395, y, left, y, color));
   }
-  Drawing().Replace(lift ? "vario.lift" : "vario.sink", std::move(lines));
+  Drawing().Replace(lift ? kVarioLiftGroup : kVarioSinkGroup, std::move(lines));
   if (State != EditState::kFilling) MarkModified();
 }
 
@@ -118,11 +128,21 @@ void frmAloftra::RefreshTurbulenceScale() {
   }
 }
 
+void frmAloftra::EraseConditionDrawing() {
+  for (int k = 0; k < kWindPoints; ++k)
+    Drawing().ClearGroup(RoseGroup(k));
+  Drawing().ClearGroup(kVarioLiftGroup);
+  Drawing().ClearGroup(kVarioSinkGroup);
+}
+
+// The rose, like the bars, is not drawn while the enlarged remarks box covers it.
 void frmAloftra::DrawRose() {
+  if (RemarksExpanded) return;
   PaintRose(Drawing(), kRoseCentreX, kRoseCentreY, RoseFlags);
 }
 
 void frmAloftra::DrawRoseSector(int k, Flag flag) {
+  if (RemarksExpanded) return;
   PaintRoseSector(Drawing(), kRoseCentreX, kRoseCentreY, k, flag);
 }
 

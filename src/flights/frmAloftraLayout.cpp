@@ -319,13 +319,18 @@ void frmAloftra::WireEvents() {
 }
 
 void frmAloftra::SetTabOrder() {
+  // The page is read as it is laid out: the top row, the left column (glider, site,
+  // cross-country, the two check boxes), the right column (conditions, altitudes, remarks),
+  // then the row of buttons at the bottom. The locked boxes come last; Tab passes over them.
   int order = 0;
   for (Control* control : std::initializer_list<Control*>{
-           &FlightDate,   &TimeOfDay,    &AirTime,      &GliderName, &Places[0],   &Places[1],
-           &SiteName,     &BaseWind,     &PeakWind,     &MaxLift,    &MaxSink,     &LaunchMSL,
-           &MaxMSL,       &OverLaunch,   &LandingMSL,   &Distance,   &XC_Details,  &NonFlying,
-           &Highlight,    &Remarks,      &Enter,        &NewEntry,   &DeleteEntry, &ViewEntry[0],
-           &ViewEntry[1], &ViewEntry[2], &ViewEntry[3], &FlightNo,   &SiteLocation}) {
+           &FlightDate,     &TimeOfDay, &AirTime,      &GliderName,   &Places[0],
+           &Places[1],      &SiteName,  &Distance,     &XC_Details,   &NonFlying,
+           &Highlight,      &BaseWind,  &PeakWind,     &MaxLift,      &MaxSink,
+           &LaunchMSL,      &MaxMSL,    &LandingMSL,   &OverLaunch,   &RemarksExpand,
+           &RemarksRestore, &Remarks,   &ViewEntry[0], &ViewEntry[1], &ViewEntry[2],
+           &ViewEntry[3],   &NewEntry,  &Enter,        &DeleteEntry,  &FlightNo,
+           &SiteLocation}) {
     control->SetTabIndex(order++);
   }
   for (Control* control : Controls()) {

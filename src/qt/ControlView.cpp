@@ -149,7 +149,10 @@ bool ControlView::HandleKey(QObject* target, QKeyEvent& event) {
   int shift = ShiftStateFor(event.modifiers());
   std::optional<int> keyAscii;
   if (TakesKeyPress()) keyAscii = KeyAsciiFor(event.key(), event.modifiers(), event.text());
-  if (keyCode == 0 && !keyAscii) return false;
+  // Alt with a key is a command to the window (a menu's access key), never typing, though
+  // Qt's editors would type its character.
+  bool altCommand = IsAltCommand(event.modifiers(), event.text());
+  if (keyCode == 0 && !keyAscii) return altCommand;
 
   int downResult = keyCode;
   int pressResult = keyAscii.value_or(0);
@@ -163,9 +166,9 @@ bool ControlView::HandleKey(QObject* target, QKeyEvent& event) {
     }
     if (keyAscii) pressResult = control.KeyPress(*keyAscii);
   });
-  if (!ran) return false;
+  if (!ran) return altCommand;
   if (keyCode != 0 && downResult == 0) return true;
-  if (!keyAscii) return false;
+  if (!keyAscii) return altCommand;
   if (pressResult == 0) return true;
   if (pressResult == *keyAscii) return false;
   SendReplacementKey(target, event, pressResult);

@@ -1,6 +1,13 @@
 #include "qt/FileDialogs.h"
 
+#include <QDateTime>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLocale>
+#include <QScrollBar>
 #include <QStringList>
+#include <QTreeView>
+#include <algorithm>
 
 #include "qt/QtConvert.h"
 
@@ -54,6 +61,39 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileDialogOptions& options, 
     dialog.setFileMode(QFileDialog::ExistingFile);
   }
   if (!options.initialName.empty()) dialog.selectFile(ToQString(options.initialName));
+  SizeForDetails(dialog);
+}
+
+void SizeForDetails(QFileDialog& dialog) {
+  dialog.setViewMode(QFileDialog::Detail);
+  // A desktop's own dialog sizes itself; Qt's has a list of four columns to fit.
+  auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+  if (list == nullptr) return;
+  QHeaderView* header = list->header();
+  QFontMetrics metrics(list->font());
+  int padding = 3 * metrics.averageCharWidth();
+  // Each column as wide as the widest of its usual entries; the date as the desktop writes
+  // the widest of them.
+  QDateTime widestDate(QDate(2000, 12, 28), QTime(23, 58, 58));
+  const QString widest[] = {
+      QString(40, QChar('n')),
+      QStringLiteral("1023.9 KiB"),
+      QStringLiteral("plain text document"),
+      QLocale::system().toString(widestDate, QLocale::ShortFormat),
+  };
+  for (int column = 0; column < 4 && column < header->count(); ++column) {
+    int wanted = std::max(metrics.horizontalAdvance(widest[column]) + padding,
+                          header->sectionSizeHint(column));
+    header->resizeSection(column, wanted);
+  }
+  int listWidth =
+      header->length() + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
+  // Beside the list: the side bar of places and the dialog's margins.
+  auto* sideBar = dialog.findChild<QWidget*>(QStringLiteral("sidebar"));
+  int sideBarWidth = sideBar != nullptr ? sideBar->sizeHint().width() : 0;
+  int width = listWidth + sideBarWidth + 6 * metrics.averageCharWidth();
+  int height = 30 * metrics.height();
+  dialog.resize(std::max(width, dialog.width()), std::max(height, dialog.height()));
 }
 
 }  // namespace aloftra::qt

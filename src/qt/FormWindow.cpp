@@ -3,12 +3,15 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
 #include "form/Frame.h"
+#include "form/TabOrder.h"
 #include "qt/FormCanvas.h"
 #include "qt/MenuBarView.h"
+#include "qt/OptionGroupKeys.h"
 #include "qt/QtConvert.h"
 
 namespace aloftra::qt {
@@ -37,7 +40,17 @@ FormWindow::FormWindow(Form& form, WindowKind kind, Dispatcher& dispatcher)
       form_(form),
       kind_(kind),
       dispatcher_(dispatcher),
-      canvas_(new FormCanvas(form, dispatcher, this)) {
+      canvas_(new FormCanvas(form, dispatcher, this)),
+      optionKeys_(new OptionGroupKeys(
+          dispatcher,
+          [this](QObject* widget) -> OptionButton* {
+            ControlView* view = ViewOf(qobject_cast<QWidget*>(widget));
+            if (view == nullptr || view->GetControl().Kind() != ControlKind::kOptionButton) {
+              return nullptr;
+            }
+            return &static_cast<OptionButton&>(view->GetControl());
+          },
+          this)) {
   setObjectName(ToQString(form.Name()));
   setCentralWidget(canvas_);
   canvas_->setFont(DefaultFormFont());
@@ -74,15 +87,29 @@ void FormWindow::PutFramesUnderneath() {
 }
 
 void FormWindow::SetTabOrder() {
-  std::vector<ControlView*> order;
-  for (const auto& view : views_) {
-    if (view->GetControl().Focusable()) order.push_back(view.get());
+  // Every control that takes the focus is in the chain; which of them Tab stops on follows
+  // the form as it changes (SyncTabStops).
+  std::vector<QWidget*> chain;
+  for (Control* control : TabOrder(form_)) {
+    if (QWidget* widget = WidgetOf(*control)) chain.push_back(widget);
   }
-  std::stable_sort(order.begin(), order.end(), [](ControlView* a, ControlView* b) {
-    return a->GetControl().TabIndex() < b->GetControl().TabIndex();
-  });
-  for (std::size_t i = 1; i < order.size(); ++i) {
-    QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
+  for (std::size_t i = 1; i < chain.size(); ++i) {
+    QWidget::setTabOrder(chain[i - 1], chain[i]);
+  }
+  for (const auto& view : views_) {
+    if (view->GetControl().Kind() == ControlKind::kOptionButton) {
+      optionKeys_->Watch(view->Widget());
+    }
+  }
+}
+
+void FormWindow::SyncTabStops() {
+  // A control Tab passes over still takes the focus from a click.
+  for (const auto& view : views_) {
+    const Control& control = view->GetControl();
+    if (!control.Focusable()) continue;
+    Qt::FocusPolicy policy = IsTabStop(control) ? Qt::StrongFocus : Qt::ClickFocus;
+    if (view->Widget()->focusPolicy() != policy) view->Widget()->setFocusPolicy(policy);
   }
 }
 
@@ -93,6 +120,7 @@ void FormWindow::Sync() {
   SyncWindowGeometry();
   for (const auto& view : views_)
     view->Sync();
+  SyncTabStops();
   if (menuBarView_ != nullptr) menuBarView_->Sync();
 }
 
@@ -105,9 +133,17 @@ void FormWindow::SyncWindowGeometry() {
   }
   if (!appliedGeometry_ || appliedGeometry_->left != geometry.left ||
       appliedGeometry_->top != geometry.top) {
-    move(ToPixels(geometry.left), ToPixels(geometry.top));
+    PlaceInside(QPoint(ToPixels(geometry.left), ToPixels(geometry.top)));
   }
   appliedGeometry_ = geometry;
+}
+
+void FormWindow::PlaceInside(QPoint inside) {
+  // The form's place is where its inside begins, never where the desktop's frame begins: the
+  // frame's size is only known some time after the window first shows, so a place read or
+  // set as the frame's would put the next page 20 pixels off whenever it was not yet known.
+  // setGeometry places the inside itself, whether the window exists on the desktop or not.
+  setGeometry(QRect(inside, geometry().size()));
 }
 
 void FormWindow::SyncFocus() {
@@ -153,9 +189,13 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 
 void FormWindow::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  if (dispatcher_.Syncing() || !isVisible()) return;
-  int left = static_cast<int>(std::lround(ToTwips(x())));
-  int top = static_cast<int>(std::lround(ToTwips(y())));
+  // While the desktop is still framing a new window it reports passing places (its inside
+  // at 0,0 among them); only a window on the screen has a place of its own.
+  if (dispatcher_.Syncing() || !isVisible() || !windowHandle()->isExposed()) return;
+  // The inside's place, as the form holds it (see PlaceInside).
+  QPoint inside = geometry().topLeft();
+  int left = static_cast<int>(std::lround(ToTwips(inside.x())));
+  int top = static_cast<int>(std::lround(ToTwips(inside.y())));
   form_.Move(left, top);
   if (appliedGeometry_) {
     appliedGeometry_->left = left;

@@ -1,7 +1,9 @@
 // The top-level window of one form: a main window with the form's menu bar for a page, a
 // dialog window for a dialog, each holding a canvas of the form's inside size with one
 // widget per control. Sync brings the window up to date with its form; the pilot moving the
-// window is written back into the form, and the close box asks the form to unload.
+// window is written back into the form, and the close box asks the form to unload. The form's
+// Left and Top are the place of the window's inside (below the desktop's title bar), so a
+// page put where another was covers it exactly, whatever frame the desktop draws.
 #pragma once
 
 #include <QMainWindow>
@@ -17,6 +19,7 @@ namespace aloftra::qt {
 
 class FormCanvas;
 class MenuBarView;
+class OptionGroupKeys;
 
 enum class WindowKind { kPage, kDialog };
 
@@ -47,12 +50,15 @@ class FormWindow : public QMainWindow {
   void BuildViews();
   void PutFramesUnderneath();
   void SetTabOrder();
+  void SyncTabStops();
   void SyncWindowGeometry();
+  void PlaceInside(QPoint inside);
 
   Form& form_;
   WindowKind kind_;
   Dispatcher& dispatcher_;
   FormCanvas* canvas_;
+  OptionGroupKeys* optionKeys_;
   MenuBarView* menuBarView_ = nullptr;
   std::vector<std::unique_ptr<ControlView>> views_;
   std::optional<Rect> appliedGeometry_;

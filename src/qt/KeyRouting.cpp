@@ -45,6 +45,13 @@ std::optional<int> KeyAsciiFor(int qtKey, Qt::KeyboardModifiers modifiers, const
   return static_cast<int>(c);
 }
 
+bool IsAltCommand(Qt::KeyboardModifiers modifiers, const QString& text) {
+  if (!modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::ControlModifier)) {
+    return false;
+  }
+  return !text.isEmpty() && text.at(0).isPrint();
+}
+
 int KeyCodeFor(int qtKey) {
   if (IsLetterKey(qtKey) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) return qtKey;
   if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return 112 + (qtKey - Qt::Key_F1);

@@ -14,6 +14,10 @@ namespace aloftra::qt {
 // keys, Tab, Delete, the modifiers themselves).
 std::optional<int> KeyAsciiFor(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text);
 
+// Whether a key press is Alt with a character: a command to the window (a menu's access
+// key) that no editor may type. Ctrl with Alt is left alone, as some keyboards type with it.
+bool IsAltCommand(Qt::KeyboardModifiers modifiers, const QString& text);
+
 // The key code of a key down (the letters' and digits' own codes, 112 for F1, 37 to 40 for
 // the arrows, ...), or 0 for keys the forms do not know.
 int KeyCodeFor(int qtKey);

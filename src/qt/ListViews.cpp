@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "qt/QtConvert.h"
+#include "qt/WheelGuard.h"
 
 namespace aloftra::qt {
 
@@ -19,6 +20,7 @@ ComboBoxView::ComboBoxView(ComboBox& combo, QWidget* canvas, Dispatcher& dispatc
       combo_(combo),
       widget_(static_cast<QComboBox*>(Widget())) {
   widget_->setMaxVisibleItems(12);
+  TakeWheelOnlyWithFocus(widget_);
   connect(widget_, &QComboBox::activated, this, [this](int index) {
     if (Syncing()) return;
     ComboBox& chosen = combo_;
@@ -67,11 +69,18 @@ ListBoxView::ListBoxView(ListBox& list, QWidget* canvas, Dispatcher& dispatcher)
     : ControlView(list, new QListWidget(canvas), dispatcher),
       list_(list),
       widget_(static_cast<QListWidget*>(Widget())) {
-  connect(widget_, &QListWidget::currentRowChanged, this, [this](int row) {
+  auto choose = [this] {
     if (Syncing()) return;
+    int row = widget_->currentRow();
+    // Taking the focus makes a row current without choosing it; only a chosen row counts
+    // (a click selects it just after making it current).
+    if (row >= 0 && !widget_->item(row)->isSelected()) return;
+    if (row == list_.ListIndex()) return;
     ListBox& chosen = list_;
     Dispatch([&chosen, row] { chosen.SetListIndex(row); });
-  });
+  };
+  connect(widget_, &QListWidget::currentRowChanged, this, choose);
+  connect(widget_, &QListWidget::itemSelectionChanged, this, choose);
   connect(widget_, &QListWidget::itemDoubleClicked, this, [this] {
     if (Syncing()) return;
     ListBox& clicked = list_;

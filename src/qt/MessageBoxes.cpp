@@ -1,5 +1,9 @@
 #include "qt/MessageBoxes.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
+
 #include "qt/QtConvert.h"
 
 namespace aloftra::qt {
@@ -49,7 +53,19 @@ QMessageBox::Icon IconOf(MsgBoxIcon icon) {
   return QMessageBox::NoIcon;
 }
 
+// What a desktop's title bar holds beside the title: the window's icon, up to three buttons
+// and the space around them.
+constexpr int kTitleBarAllowance = 120;
+
 }  // namespace
+
+int MessageBoxMinimumWidth(const QString& title, const QFont& font) {
+  // Title bars mostly show their text in bold, a little larger than the dialog's.
+  QFont titleFont = font;
+  titleFont.setBold(true);
+  int text = QFontMetrics(titleFont).horizontalAdvance(title);
+  return text + text / 10 + kTitleBarAllowance;
+}
 
 std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& prompt, MsgBoxButtons buttons,
                                             MsgBoxIcon icon, const std::string& title,
@@ -58,6 +74,16 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& prompt, MsgBoxBut
                                            ButtonsOf(buttons), parent);
   box->setTextFormat(Qt::PlainText);
   box->setDefaultButton(DefaultButtonOf(buttons));
+  // Qt makes a box as narrow as its text, and a short text leaves the title bar no room for
+  // the title. A row of that width keeps the box wide enough; the box still grows with its
+  // text (which it wraps only beyond half the screen).
+  auto* row = new QSpacerItem(MessageBoxMinimumWidth(box->windowTitle(), box->font()), 0,
+                              QSizePolicy::Minimum, QSizePolicy::Minimum);
+  if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+    grid->addItem(row, grid->rowCount(), 0, 1, grid->columnCount());
+  } else {
+    box->layout()->addItem(row);
+  }
   return box;
 }
 

@@ -10,6 +10,9 @@
 
 namespace aloftra::qt {
 
+// A box is at least this wide, so the desktop's title bar shows the whole title.
+int MessageBoxMinimumWidth(const QString& title, const QFont& font);
+
 std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& prompt, MsgBoxButtons buttons,
                                             MsgBoxIcon icon, const std::string& title,
                                             QWidget* parent);

@@ -126,10 +126,15 @@ void QtPlatform::OpenHelp(const std::string& helpFile) {
            MsgBoxIcon::kExclamation, kProgramTitle);
     return;
   }
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(*help)))) {
-    MsgBox("The help file '" + *help + "' could not be opened.", MsgBoxButtons::kOk,
-           MsgBoxIcon::kExclamation, kProgramTitle);
+  // The file is there; what failed is handing it to a browser.
+  if (!ShowLocalFile(*help)) {
+    MsgBox("No web browser could be started to show the help file '" + *help + "'.",
+           MsgBoxButtons::kOk, MsgBoxIcon::kExclamation, kProgramTitle);
   }
+}
+
+bool QtPlatform::ShowLocalFile(const std::string& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
 }
 
 }  // namespace aloftra::qt

@@ -41,6 +41,9 @@ class QtPlatform : public Platform {
 
  protected:
   void Refresh();
+  // Hands a file to the desktop's program for it (a browser for the help); false when none
+  // could be started.
+  virtual bool ShowLocalFile(const std::string& path);
 
  private:
   std::optional<std::string> RunFileDialog(const FileDialogOptions& options, bool save);

@@ -3,6 +3,7 @@
 
 #include "FlightPageFixture.h"
 #include "flights/RoseDrawing.h"
+#include "form/TabOrder.h"
 
 namespace aloftra::test {
 namespace {
@@ -346,6 +347,63 @@ TEST_F(FlightDisplayTest, TheRemarksBoxExpandsOverThePageAndRestores) {
   EXPECT_TRUE(page.FlightNo.Visible());
   EXPECT_FALSE(page.VarioMax.Visible());
   EXPECT_FALSE(page.RemarksRestore.Visible());
+}
+
+// While the remarks box is enlarged nothing it covers may show: neither the rose and the
+// lift bar, whose tops would stand out above it, nor the expand button inside its area, and
+// neither typing nor a click redraws them. Restoring the box brings them all back.
+TEST_F(FlightDisplayTest, NothingTheEnlargedRemarksBoxCoversIsDrawnUntilItIsRestored) {
+  OpenThreeFlights();
+  frmAloftra& page = Page();
+  Book().VARIO_SCALE = 0;  // 400 fpm
+  TypeInto(page.MaxLift, "300");
+  page.Form_MouseUp(kLeftButton, 0, kRoseCentreX, kRoseCentreY - 500);  // N
+  ASSERT_EQ(page.RoseFlags[4], kFlagSet);
+  auto drawnItems = [&page] {
+    int drawn = 0;
+    for (const DrawList::Group& group : page.Drawing().Groups())
+      drawn += static_cast<int>(group.items.size());
+    return drawn;
+  };
+
+  page.RemarksExpand.Click();
+  EXPECT_EQ(drawnItems(), 0);
+  EXPECT_FALSE(page.RemarksExpand.Visible());
+  TypeInto(page.MaxLift, "1000");                                       // over range
+  page.Form_MouseUp(kLeftButton, 0, kRoseCentreX, kRoseCentreY - 700);  // N, above the box
+  page.Paint();
+  EXPECT_EQ(drawnItems(), 0);
+  EXPECT_FALSE(page.VarioMax.Visible());
+  EXPECT_EQ(page.RoseFlags[4], kFlagSet);
+
+  page.RemarksRestore.Click();
+  EXPECT_TRUE(page.RemarksExpand.Visible());
+  EXPECT_TRUE(page.VarioMax.Visible());
+  EXPECT_EQ(page.Drawing().Items("vario.lift").size(), 66u);
+  EXPECT_EQ(page.Drawing().Items("vario.sink").size(), 66u);
+  EXPECT_EQ(page.Drawing().Items(RoseGroup(4)).front().color, kRoseSetColor);
+  EXPECT_EQ(page.Drawing().Items(RoseGroup(5)).front().color, kButtonFace);
+}
+
+// Tab reads the page as it is laid out: the top row, the left column, the right column and
+// the buttons below; it passes over the locked boxes and stops once on Solo / Tandem.
+TEST_F(FlightDisplayTest, TabWalksThePageInReadingOrderPastItsLockedBoxes) {
+  OpenThreeFlights();
+  std::vector<std::string> stops;
+  for (Control* control : TabOrder(Page())) {
+    if (IsTabStop(*control) && control->EffectivelyVisible()) {
+      stops.push_back(control->QualifiedName());
+    }
+  }
+  const std::vector<std::string> expected = {
+      "FlightDate",    "TimeOfDay",    "AirTime",      "GliderName",    "Places(0)",
+      "SiteName",      "Distance",     "XC_Details",   "NonFlying",     "Highlight",
+      "BaseWind",      "PeakWind",     "MaxLift",      "MaxSink",       "LaunchMSL",
+      "MaxMSL",        "LandingMSL",   "OverLaunch",   "RemarksExpand", "Remarks",
+      "ViewEntry(0)",  "ViewEntry(1)", "ViewEntry(2)", "ViewEntry(3)",  "NewEntry",
+      "Enter",         "DeleteEntry",  "GotoAloftra",  "GotoSiteList",  "GotoGliders",
+      "GotoPilotInfo", "GotoSummary",  "GotoGraphs",   "GotoNotes"};
+  EXPECT_EQ(stops, expected);
 }
 
 TEST_F(FlightDisplayTest, TheStatedPlacesOfThePageHold) {

@@ -60,23 +60,37 @@ double DistanceOutsideSector(int k, Pixel p) {
   return best;
 }
 
-TEST(RoseWedges, EastAndNorthAreTheHandMadeRows) {
-  const std::array<Wedge, 16>& wedges = RoseWedges();
-  std::vector<WedgeRow> east = {{46, 48}, {41, 48}, {36, 48}, {31, 48}, {25, 49}, {20, 49},
-                                {15, 49}, {14, 49}, {14, 49}, {14, 49}, {14, 49}, {15, 49},
-                                {20, 49}, {25, 49}, {30, 48}, {36, 48}, {41, 48}, {46, 48}};
-  EXPECT_EQ(wedges[0].startRow, 8);
-  EXPECT_EQ(wedges[0].rows, east);
-
-  std::vector<int> a = {-2, -2, -3, -3, -3, -3, -3, -4, -4, -4, -4, -4, -5, -5, -5, -5, -5, -6,
-                        -6, -6, -6, -6, -6, -7, -7, -7, -7, -7, -8, -8, -8, -8, -8, -9, -5};
-  std::vector<int> b = {2, 3, 3, 3, 3, 3, 4, 4, 4, 4, 4, 4, 5, 5, 5, 5, 5, 6,
-                        6, 6, 6, 6, 7, 7, 7, 7, 7, 8, 8, 8, 8, 8, 9, 9, 5};
+// East and north keep the rows of the original table, each row widened at its ends to the
+// edges of the wedge's sector and never narrowed.
+TEST(RoseWedges, EastAndNorthPaintTheHandMadeRowsWidenedToTheirSectors) {
+  const std::vector<WedgeRow> east = {{46, 48}, {41, 48}, {36, 48}, {31, 48}, {25, 49}, {20, 49},
+                                      {15, 49}, {14, 49}, {14, 49}, {14, 49}, {14, 49}, {15, 49},
+                                      {20, 49}, {25, 49}, {30, 48}, {36, 48}, {41, 48}, {46, 48}};
+  const std::vector<int> a = {-2, -2, -3, -3, -3, -3, -3, -4, -4, -4, -4, -4,
+                              -5, -5, -5, -5, -5, -6, -6, -6, -6, -6, -6, -7,
+                              -7, -7, -7, -7, -8, -8, -8, -8, -8, -9, -5};
+  const std::vector<int> b = {2, 3, 3, 3, 3, 3, 4, 4, 4, 4, 4, 4, 5, 5, 5, 5, 5, 6,
+                              6, 6, 6, 6, 7, 7, 7, 7, 7, 8, 8, 8, 8, 8, 9, 9, 5};
   std::vector<WedgeRow> north;
   for (std::size_t i = 0; i < a.size(); ++i)
     north.push_back({a[i], b[i]});
-  EXPECT_EQ(wedges[4].startRow, -15);
-  EXPECT_EQ(wedges[4].rows, north);
+
+  struct Case {
+    int k;
+    int startRow;
+    const std::vector<WedgeRow>& handMade;
+  };
+  for (const Case& c : {Case{0, 8, east}, Case{4, -15, north}}) {
+    const Wedge& wedge = RoseWedges()[static_cast<std::size_t>(c.k)];
+    EXPECT_EQ(wedge.startRow, c.startRow) << c.k;
+    ASSERT_EQ(wedge.rows.size(), c.handMade.size()) << c.k;
+    for (std::size_t i = 0; i < wedge.rows.size(); ++i) {
+      EXPECT_LE(wedge.rows[i].a, c.handMade[i].a) << c.k << " row " << i;
+      EXPECT_GE(wedge.rows[i].b, c.handMade[i].b) << c.k << " row " << i;
+      // Widened by a few pixels at most: the hand-made rows already follow the sector.
+      EXPECT_LE(c.handMade[i].a - wedge.rows[i].a + wedge.rows[i].b - c.handMade[i].b, 6);
+    }
+  }
 }
 
 TEST(RoseWedges, WestAndSouthMirrorEastAndNorth) {
@@ -94,7 +108,8 @@ TEST(RoseWedges, WestAndSouthMirrorEastAndNorth) {
 }
 
 TEST(RoseWedges, EveryWedgeBeginsAtItsStartRow) {
-  const int starts[16] = {8, -4, -9, -13, -15, -13, -9, -4, 8, 25, 40, 47, 48, 47, 40, 25};
+  // WSW and ESE begin a row below the original table's 25, where their sectors reach.
+  const int starts[16] = {8, -4, -9, -13, -15, -13, -9, -4, 8, 26, 40, 47, 48, 47, 40, 26};
   for (int k = 0; k < 16; ++k) {
     EXPECT_EQ(RoseWedges()[static_cast<std::size_t>(k)].startRow, starts[k]) << k;
   }
@@ -122,6 +137,28 @@ TEST(RoseWedges, NoPixelIsPaintedByTwoWedges) {
                          << " and " << k;
     }
   }
+}
+
+// Two set neighbours join without a seam: every pixel of the ring (centre 14 to 49 pixels
+// out) is painted, and by the wedge whose sector holds it, the one a click there toggles.
+TEST(RoseWedges, EveryPixelOfTheRingIsPaintedByTheWedgeOfItsSector) {
+  std::map<Pixel, int> owner;
+  for (int k = 0; k < 16; ++k) {
+    for (Pixel p : PaintedBy(k))
+      owner[p] = k;
+  }
+  int ringPixels = 0;
+  for (int x = -50; x < 50; ++x) {
+    for (int y = -50; y < 50; ++y) {
+      Pixel p{x, y};
+      if (Radius(p) < 14.0 || Radius(p) > 49.0) continue;
+      ++ringPixels;
+      auto painted = owner.find(p);
+      ASSERT_NE(painted, owner.end()) << "pixel " << x << "," << y << " is painted by no wedge";
+      EXPECT_EQ(DistanceOutsideSector(painted->second, p), 0.0) << x << "," << y;
+    }
+  }
+  EXPECT_GT(ringPixels, 6800);  // the ring itself: pi (49^2 - 14^2), about 6930
 }
 
 TEST(RoseWedges, EveryPaintedPixelLiesInItsSectorOfTheRing) {
@@ -166,15 +203,23 @@ TEST(RoseWedges, AClickOnAPaintedPixelHitsItsOwnWedge) {
 }
 
 TEST(WedgeSpans, GivesEachRowInTwipsFromTheStartRowUpward) {
-  std::vector<HorizontalSpan> east = WedgeSpans(0, 6060, 1860);
-  ASSERT_EQ(east.size(), 18u);
-  EXPECT_EQ(east.front(), (HorizontalSpan{1860 + 15 * 8, 6060 + 15 * 46, 6060 + 15 * 48}));
-  EXPECT_EQ(east.back(), (HorizontalSpan{1860 - 15 * 9, 6060 + 15 * 46, 6060 + 15 * 48}));
-
+  for (int k : {0, 4, 9}) {
+    const Wedge& wedge = RoseWedges()[static_cast<std::size_t>(k)];
+    std::vector<HorizontalSpan> spans = WedgeSpans(k, 6060, 1860);
+    ASSERT_EQ(spans.size(), wedge.rows.size()) << k;
+    for (std::size_t i : {std::size_t{0}, spans.size() - 1}) {
+      int y = wedge.startRow - static_cast<int>(i);
+      EXPECT_EQ(spans[i], (HorizontalSpan{1860 + 15 * y, 6060 + 15 * wedge.rows[i].a,
+                                          6060 + 15 * wedge.rows[i].b}))
+          << k << " row " << i;
+    }
+  }
+  // The site page's centre.
   std::vector<HorizontalSpan> north = WedgeSpans(4, 1110, 4680);
   ASSERT_EQ(north.size(), 35u);
-  EXPECT_EQ(north.front(), (HorizontalSpan{4680 - 15 * 15, 1110 - 15 * 2, 1110 + 15 * 2}));
-  EXPECT_EQ(north.back(), (HorizontalSpan{4680 - 15 * 49, 1110 - 15 * 5, 1110 + 15 * 5}));
+  EXPECT_EQ(north.front().y, 4680 - 15 * 15);
+  EXPECT_EQ(north.back().y, 4680 - 15 * 49);
+  EXPECT_EQ(north.front().x1 + north.front().x2, 2 * 1110);  // north is centred on the centre
 }
 
 }  // namespace

@@ -136,6 +136,25 @@ TEST_F(BindingTest, ClickingAListEntrySelectsIt) {
   EXPECT_TRUE(Saw(form, "Gliders_Click Sport 2"));
 }
 
+// A list taking the focus makes its first row current, which is no choice of the pilot's: the
+// list's selection and click handler are left alone, and the focus stays where Tab put it.
+TEST_F(BindingTest, TabbingIntoAListChoosesNothing) {
+  QComboBox* site = Widget<QComboBox>("Site");
+  site->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(site, Qt::Key_Tab);
+  EXPECT_TRUE(Widget<QListWidget>("Gliders")->hasFocus());
+  EXPECT_EQ(form.ActiveControl(), &form.Gliders);
+  EXPECT_EQ(form.Gliders.ListIndex(), -1);
+  EXPECT_FALSE(Saw(form, "Gliders_Click Falcon"));
+  // The pilot's own choice by the keyboard still counts, once.
+  QTest::keyClick(Widget<QListWidget>("Gliders"), Qt::Key_Down);
+  EXPECT_EQ(form.Gliders.ListIndex(), 0);
+  EXPECT_EQ(std::count(form.events.begin(), form.events.end(), "Gliders_Click Falcon"), 1);
+  QTest::keyClick(Widget<QListWidget>("Gliders"), Qt::Key_Down);
+  EXPECT_EQ(form.Gliders.ListIndex(), 1);
+  EXPECT_EQ(std::count(form.events.begin(), form.events.end(), "Gliders_Click Sport 2"), 1);
+}
+
 TEST_F(BindingTest, CtrlDReachesKeyPressAsFourAndASwallowedKeyTypesNothing) {
   std::vector<int> seen;
   form.Name.onKeyPress = [&](int& keyAscii) {

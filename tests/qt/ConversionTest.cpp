@@ -110,6 +110,26 @@ TEST(KeyRoutingTest, KeyPressesCarryTheCharacterTyped) {
   }
 }
 
+// Alt with a character is a command to the window (a menu's access key) that no editor may
+// type; Ctrl+Alt types on some keyboards and keys without a character are no commands.
+TEST(KeyRoutingTest, AltWithACharacterIsACommandNotTyping) {
+  struct Case {
+    Qt::KeyboardModifiers modifiers;
+    const char* text;
+    bool command;
+  };
+  const Case cases[] = {
+      {Qt::AltModifier, "f", true},    {Qt::AltModifier | Qt::ShiftModifier, "F", true},
+      {Qt::AltModifier, "7", true},    {Qt::AltModifier | Qt::ControlModifier, "@", false},
+      {Qt::AltModifier, "", false},    {Qt::NoModifier, "f", false},
+      {Qt::ShiftModifier, "F", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(IsAltCommand(c.modifiers, QString::fromLatin1(c.text)), c.command)
+        << c.text << " " << c.modifiers.toInt();
+  }
+}
+
 TEST(KeyRoutingTest, KeyDownsCarryTheFormsKeyCodes) {
   EXPECT_EQ(KeyCodeFor(Qt::Key_A), 65);
   EXPECT_EQ(KeyCodeFor(Qt::Key_7), 55);

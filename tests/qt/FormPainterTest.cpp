@@ -2,11 +2,17 @@
 // colours the form gave them, and repaints when the drawing changed.
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 #include <numbers>
+#include <string>
+#include <vector>
 
 #include "BindingFixture.h"
+#include "flights/RoseDrawing.h"
 #include "qt/FormCanvas.h"
 #include "qt/FormPainter.h"
+#include "qt/QtConvert.h"
 
 namespace aloftra::test {
 namespace {
@@ -111,6 +117,54 @@ TEST(FormPainterTest, ShownShapesAndLinesArePaintedAndHiddenOnesAreNot) {
   EXPECT_EQ(PixelAt(image, 30, 30), QColor(0, 255, 0));
   EXPECT_EQ(PixelAt(image, 130, 30), QColor(255, 255, 255));
   EXPECT_EQ(PixelAt(image, 50, 180), QColor(255, 0, 255));
+}
+
+// Set wedges of the wind rose, painted as the pilot sees them, cover their sectors of the ring
+// whole: between two set neighbours no pixel of background shows through.
+TEST(FormPainterTest, SetNeighbouringWedgesOfTheRoseJoinWithoutASeam) {
+  PaintedForm form;
+  form.SetBackColor(kButtonFace);
+  const QColor background = QPalette().color(QPalette::Active, QPalette::Window);
+  const QColor set = qt::ToQColor(kRoseSetColor, QPalette());
+  constexpr int kCentre = 100;  // pixels; 1500 twips
+  // Which ring pixels are not painted in the set colour, among those in the sectors given.
+  auto unset = [&](const QImage& image, const std::vector<int>& sectors) {
+    std::vector<std::string> found;
+    for (int y = -50; y < 50; ++y) {
+      for (int x = -50; x < 50; ++x) {
+        double cx = x + 0.5;
+        double cy = -(y + 0.5);
+        double r = std::hypot(cx, cy);
+        if (r < 14.0 || r > 49.0) continue;
+        double degrees = std::atan2(cy, cx) * 180.0 / std::numbers::pi;
+        int sector = static_cast<int>(std::floor(std::fmod(degrees + 11.25 + 720.0, 360.0) / 22.5));
+        if (std::find(sectors.begin(), sectors.end(), sector) == sectors.end()) continue;
+        QColor color = PixelAt(image, kCentre + x, kCentre + y);
+        if (color != set) {
+          found.push_back(std::to_string(x) + "," + std::to_string(y) +
+                          (color == background ? " background" : " other"));
+        }
+      }
+    }
+    return found;
+  };
+
+  WindFlags all{};
+  all.fill(kFlagSet);
+  PaintRose(form.Drawing(), 1500, 1500, all);
+  std::vector<int> everySector(16);
+  for (int k = 0; k < 16; ++k)
+    everySector[static_cast<std::size_t>(k)] = k;
+  EXPECT_EQ(unset(Painted(form), everySector), std::vector<std::string>{});
+
+  for (int k = 0; k < 16; ++k) {
+    int next = (k + 1) % 16;
+    WindFlags pair{};
+    pair[static_cast<std::size_t>(k)] = kFlagSet;
+    pair[static_cast<std::size_t>(next)] = kFlagSet;
+    PaintRose(form.Drawing(), 1500, 1500, pair);
+    EXPECT_EQ(unset(Painted(form), {k, next}), std::vector<std::string>{}) << k << "|" << next;
+  }
 }
 
 TEST_F(BindingTest, TheCanvasPaintsTheFormsDrawingAndRepaintsWhenItChanges) {

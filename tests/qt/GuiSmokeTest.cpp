@@ -18,8 +18,10 @@
 
 #include "QStringPrinter.h"
 #include "core/PosixFileSystem.h"
+#include "flights/RoseDrawing.h"
 #include "flights/frmAloftra.h"
 #include "qt/FormBinding.h"
+#include "qt/QtConvert.h"
 #include "qt/QtPlatform.h"
 #include "qt/Session.h"
 #include "shell/App.h"
@@ -117,10 +119,12 @@ TEST_F(GuiSmokeTest, ThePilotSwitchesPagesEditsSavesOpensAndExits) {
   EXPECT_EQ(Title("frmAloftra"), QStringLiteral("Aloftra - Ridge"));
   EXPECT_TRUE(platform.prompts.empty());
 
-  // The page buttons show one page in place of the other.
+  // The page buttons show one page in place of the other, exactly where it was.
+  const QRect place = WindowNamed("frmAloftra")->geometry();
   ClickButton("frmAloftra", "GotoSiteList");
   EXPECT_TRUE(Shown("frmSiteList"));
   EXPECT_FALSE(Shown("frmAloftra"));
+  EXPECT_EQ(WindowNamed("frmSiteList")->geometry().topLeft(), place.topLeft());
   ClickButton("frmSiteList", "GotoGliders");
   EXPECT_TRUE(Shown("frmGliders"));
   EXPECT_FALSE(Shown("frmSiteList"));
@@ -232,6 +236,40 @@ TEST_F(GuiSmokeTest, ThePilotTypesANewFlightEntersItAndDeletesItAgain) {
   EXPECT_EQ(
       Find<QLabel>("frmAloftra", "EntryIndex")->text(),
       QString::number(flightsBefore) + QStringLiteral(" of ") + QString::number(flightsBefore));
+}
+
+// Expanded, the remarks box leaves nothing of what it covers on the screen: no wedge of the
+// rose, no line of the lift bar above it, and no expand button inside it.
+TEST_F(GuiSmokeTest, TheEnlargedRemarksBoxLeavesNothingItCoversShowing) {
+  frmAloftra& flights = app.Aloftra();
+  ASSERT_TRUE(binding.Dispatch([&] {
+    flights.MaxLift.SetText("1000");
+    flights.RoseFlags.fill(kFlagSet);
+    flights.DrawRose();
+  }));
+  const QColor wedge = qt::ToQColor(kRoseSetColor, QPalette());
+  // Pixels of the wedges' colour or of the lift bar's greens.
+  auto roseAndBar = [&] {
+    QImage image = WindowNamed("frmAloftra")->grab().toImage();
+    int found = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        QColor c = image.pixelColor(x, y);
+        bool lift = c.green() == 255 && c.red() == c.blue() && c.red() <= 220;
+        if (c == wedge || lift) ++found;
+      }
+    }
+    return found;
+  };
+  ASSERT_GT(roseAndBar(), 1000);
+
+  ClickButton("frmAloftra", "RemarksExpand");
+  ASSERT_TRUE(flights.RemarksExpanded);
+  EXPECT_EQ(roseAndBar(), 0);
+  EXPECT_FALSE(Find<QPushButton>("frmAloftra", "RemarksExpand")->isVisible());
+
+  ClickButton("frmAloftra", "RemarksRestore");
+  EXPECT_GT(roseAndBar(), 1000);
 }
 
 TEST_F(GuiSmokeTest, TheCloseBoxAsksAboutUnsavedChangesAndCancelKeepsTheProgram) {

@@ -4,10 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
 
 #include "QStringPrinter.h"
 #include "core/DateTime.h"
@@ -62,6 +67,43 @@ TEST(FileDialogsTest, TheOpenDialogWantsAnExistingFileAndTheSaveDialogAnyName) {
   EXPECT_EQ(save.acceptMode(), QFileDialog::AcceptSave);
   EXPECT_EQ(save.fileMode(), QFileDialog::AnyFile);
   EXPECT_EQ(save.defaultSuffix(), QStringLiteral("log"));
+}
+
+// The dialogs open wide enough to show every file's name, size, type and date whole.
+TEST(FileDialogsTest, TheDialogsShowTheFourColumnsOfDetailsWhole) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  for (const char* name : {"Summer season at Torrey Pines.log", "Ridge.log", "notes.txt"}) {
+    QFile file(folder.filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(1500000, 'x'));
+  }
+  for (bool save : {false, true}) {
+    FileDialogOptions options{save ? "Save As" : "Open", "Aloftra Files (*.log)|*.log|All|*.*",
+                              ".log", "", 0};
+    QFileDialog dialog;
+    dialog.setDirectory(folder.path());
+    ConfigureFileDialog(dialog, options, save);
+    dialog.selectNameFilter(QStringLiteral("All (*.*)"));
+    dialog.show();
+    auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return list->model()->rowCount(list->rootIndex()) == 3; }, 5000));
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.viewMode(), QFileDialog::Detail);
+    QHeaderView* header = list->header();
+    for (int column = 0; column < 4; ++column) {
+      EXPECT_FALSE(header->isSectionHidden(column)) << column;
+      // No entry of the column is cut short.
+      EXPECT_GE(header->sectionSize(column),
+                static_cast<QAbstractItemView*>(list)->sizeHintForColumn(column))
+          << column;
+    }
+    // And every column lies within the list's width.
+    EXPECT_LE(header->length(), list->viewport()->width()) << (save ? "save" : "open");
+    dialog.close();
+  }
 }
 
 TEST(WebAddressTest, WebAndMailAddressesOpen) {
@@ -138,6 +180,28 @@ TEST(MessageBoxesTest, TheButtonsIconAndTitleAreTheOnesAskedFor) {
   EXPECT_EQ(plain->icon(), QMessageBox::NoIcon);
 }
 
+// A box is as wide as its title needs on the desktop's title bar, however short its text.
+TEST(MessageBoxesTest, AShortMessageStillGetsABoxWideEnoughForItsTitle) {
+  for (const char* title : {"Aloftra", "Multi-Flight Entry", "Invalid Coordinates Entered"}) {
+    std::unique_ptr<QMessageBox> box =
+        MakeMessageBox("Invalid date.", MsgBoxButtons::kOk, MsgBoxIcon::kNone, title, nullptr);
+    box->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
+    int titleWidth = QFontMetrics(box->font()).horizontalAdvance(QString::fromLatin1(title));
+    EXPECT_GE(box->width(), titleWidth + 100) << title;
+    EXPECT_GE(box->width(), MessageBoxMinimumWidth(box->windowTitle(), box->font())) << title;
+    box->close();
+  }
+  // A long text still makes the box wider than its title would.
+  std::string longText(30, 'm');
+  std::unique_ptr<QMessageBox> wide =
+      MakeMessageBox(longText, MsgBoxButtons::kOk, MsgBoxIcon::kNone, "Aloftra", nullptr);
+  wide->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(wide.get()));
+  EXPECT_GE(wide->width(),
+            QFontMetrics(wide->font()).horizontalAdvance(QString::fromStdString(longText)));
+}
+
 TEST(MessageBoxesTest, AnswersAreTheFormsAndAClosedBoxGivesTheCautiousOne) {
   EXPECT_EQ(AnswerOf(QMessageBox::Yes, MsgBoxButtons::kYesNo), MsgBoxAnswer::kYes);
   EXPECT_EQ(AnswerOf(QMessageBox::No, MsgBoxButtons::kYesNoCancel), MsgBoxAnswer::kNo);
@@ -167,6 +231,29 @@ TEST(HelpFilesTest, TheProgramFoldersHelpComesFirstThenTheBundledOne) {
   EXPECT_EQ(HelpFileToOpen(own, {missing, bundled}), own);
   // A folder of that name is no help file.
   EXPECT_EQ(HelpFileToOpen(folder.path().toStdString(), {}), std::nullopt);
+}
+
+TEST(HelpFilesTest, TheProgramsHelpIsSoughtBesideItThenWhereItWasInstalledThenInTheSources) {
+  HelpFolders folders{"/opt/aloftra/bin",
+                      "/usr/local/share/aloftra",
+                      {"/home/pilot/.local/share", "/usr/share"},
+                      "/src/aloftra/docs/help/Aloftra.html"};
+  EXPECT_EQ(HelpFilePlaces(folders),
+            (std::vector<std::string>{
+                "/opt/aloftra/bin/Aloftra.html", "/opt/aloftra/bin/help/Aloftra.html",
+                "/opt/aloftra/share/aloftra/Aloftra.html", "/usr/local/share/aloftra/Aloftra.html",
+                "/home/pilot/.local/share/aloftra/Aloftra.html", "/usr/share/aloftra/Aloftra.html",
+                "/src/aloftra/docs/help/Aloftra.html"}));
+  // What is not known is not looked for.
+  EXPECT_EQ(HelpFilePlaces(HelpFolders{"", "", {}, "/src/Aloftra.html"}),
+            std::vector<std::string>{"/src/Aloftra.html"});
+  // On this computer the executable's folder comes first and the checkout last.
+  std::vector<std::string> here = BundledHelpFiles();
+  ASSERT_GE(here.size(), 4u);
+  EXPECT_EQ(
+      here.front(),
+      (QCoreApplication::applicationDirPath() + QStringLiteral("/Aloftra.html")).toStdString());
+  EXPECT_EQ(here.back(), ALOFTRA_SOURCE_DIR "/docs/help/Aloftra.html");
 }
 
 TEST(ProgramOptionsTest, TheArgumentsAreOneLogbookPathJoinedByBlanks) {

@@ -76,6 +76,27 @@ TEST(QtPlatformTest, TheHelpFileInTheProgramFolderIsOpened) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
+// The help file is there but no browser takes it: the pilot hears that, not that the file
+// could not be opened.
+TEST(QtPlatformTest, HelpWithoutABrowserSaysThatNoBrowserCouldBeStarted) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  QString help = folder.filePath(QStringLiteral("Aloftra.html"));
+  QFile file(help);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("<html></html>");
+  file.close();
+  class NoBrowserPlatform : public HelpRecordingPlatform {
+   protected:
+    bool ShowLocalFile(const std::string&) override { return false; }
+  };
+  NoBrowserPlatform platform;
+  platform.OpenHelp(help.toStdString());
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0],
+            "No web browser could be started to show the help file '" + help.toStdString() + "'.");
+}
+
 // A stand-in for xdg-mime on the PATH that notes its arguments and answers as told.
 class FakeXdgMime {
  public:
