@@ -1,15 +1,24 @@
 #include "form/ListControl.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace aloftra {
+
+namespace {
+
+// Only ASCII letters fold, whatever locale the program runs in.
+unsigned char FoldAscii(char c) {
+  auto byte = static_cast<unsigned char>(c);
+  return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
+}
+
+}  // namespace
 
 int CompareListText(const std::string& a, const std::string& b) {
   std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
-    int ca = std::tolower(static_cast<unsigned char>(a[i]));
-    int cb = std::tolower(static_cast<unsigned char>(b[i]));
+    unsigned char ca = FoldAscii(a[i]);
+    unsigned char cb = FoldAscii(b[i]);
     if (ca != cb) return ca < cb ? -1 : 1;
   }
   if (a.size() == b.size()) return 0;
