@@ -12,6 +12,10 @@ unsigned char FoldAscii(char c) {
   return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
 }
 
+bool ListTextLess(const std::string& a, const std::string& b) {
+  return CompareListText(a, b) < 0;
+}
+
 }  // namespace
 
 int CompareListText(const std::string& a, const std::string& b) {
@@ -25,24 +29,34 @@ int CompareListText(const std::string& a, const std::string& b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
+void ListControl::EntriesChanged() {
+  ++listRevision_;
+  Changed();
+}
+
+void ListControl::SetItemData(int index, long data) {
+  SetProperty(items_.at(index).data, data);
+}
+
 int ListControl::AddItem(std::string text, long data) {
   std::size_t position = items_.size();
   if (sorted_) {
-    auto it = std::upper_bound(items_.begin(), items_.end(), text,
-                               [](const std::string& value, const Item& item) {
-                                 return CompareListText(value, item.text) < 0;
-                               });
+    auto it = std::upper_bound(
+        items_.begin(), items_.end(), text,
+        [](const std::string& value, const Item& item) { return ListTextLess(value, item.text); });
     position = static_cast<std::size_t>(it - items_.begin());
   }
   items_.insert(items_.begin() + static_cast<long>(position), Item{std::move(text), data});
   int index = static_cast<int>(position);
   if (listIndex_ >= index) ++listIndex_;  // the same entry stays selected
+  EntriesChanged();
   return index;
 }
 
 void ListControl::RemoveItem(int index) {
   if (index < 0 || index >= ListCount()) return;
   items_.erase(items_.begin() + index);
+  EntriesChanged();
   if (listIndex_ == index) {
     listIndex_ = -1;
     SelectionChanged();
@@ -52,7 +66,9 @@ void ListControl::RemoveItem(int index) {
 }
 
 void ListControl::Clear() {
+  if (items_.empty()) return;
   items_.clear();
+  EntriesChanged();
   if (listIndex_ != -1) {
     listIndex_ = -1;
     SelectionChanged();
@@ -70,6 +86,7 @@ void ListControl::SetListIndex(int index) {
   if (index < -1 || index >= ListCount()) index = -1;
   if (index == listIndex_) return;
   listIndex_ = index;
+  Changed();
   SelectionChanged();
   if (onClick) onClick();
 }

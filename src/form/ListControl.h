@@ -18,10 +18,10 @@ class ListControl : public Control {
   int ListCount() const { return static_cast<int>(items_.size()); }
   const std::string& List(int index) const { return items_.at(index).text; }
   long ItemData(int index) const { return items_.at(index).data; }
-  void SetItemData(int index, long data) { items_.at(index).data = data; }
+  void SetItemData(int index, long data);
 
   bool Sorted() const { return sorted_; }
-  void SetSorted(bool sorted) { sorted_ = sorted; }
+  void SetSorted(bool sorted) { SetProperty(sorted_, sorted); }
 
   // Adds an entry (in its sorted place when the list sorts itself) and returns its index.
   int AddItem(std::string text, long data = 0);
@@ -36,6 +36,10 @@ class ListControl : public Control {
   // The text of the selected entry, or "" when none is selected.
   const std::string& SelectedText() const;
 
+  // Counts the changes of the entries alone (a subset of the control's revision), so a
+  // front end reads them again only when they changed.
+  unsigned long ListRevision() const { return listRevision_; }
+
   bool Focusable() const override { return true; }
 
   std::function<void()> onClick;
@@ -49,9 +53,13 @@ class ListControl : public Control {
     std::string text;
     long data = 0;
   };
+
+  void EntriesChanged();
+
   std::vector<Item> items_;
   bool sorted_ = false;
   int listIndex_ = -1;
+  unsigned long listRevision_ = 0;
 };
 
 // Case-insensitive comparison of list entries (ASCII letters fold; other bytes compare as
