@@ -11,6 +11,13 @@
 
 namespace aloftra {
 
+// An entry of a list: its text and the number the page keeps with it.
+struct ListItem {
+  std::string text;
+  long data = 0;
+  bool operator==(const ListItem&) const = default;
+};
+
 class ListControl : public Control {
  public:
   using Control::Control;
@@ -25,6 +32,14 @@ class ListControl : public Control {
 
   // Adds an entry (in its sorted place when the list sorts itself) and returns its index.
   int AddItem(std::string text, long data = 0);
+  // Empties the list and fills it with these entries, ending as Clear and then AddItem for
+  // each entry in turn would. A sorted list sorts them once, so this is the way to fill a
+  // list, however long.
+  void SetItems(std::vector<ListItem> items);
+  // Adds many entries at once, ending as AddItem for each in turn would: in their sorted
+  // places (after the entries equal to them, in the order given) or at the end, the
+  // selected entry still selected, no handler run.
+  void AddItems(std::vector<ListItem> items);
   void RemoveItem(int index);
   void Clear();
   // The index of the first entry with exactly this text, or -1.
@@ -49,14 +64,10 @@ class ListControl : public Control {
   virtual void SelectionChanged() {}
 
  private:
-  struct Item {
-    std::string text;
-    long data = 0;
-  };
-
   void EntriesChanged();
+  void MergeSorted(std::vector<ListItem> items);
 
-  std::vector<Item> items_;
+  std::vector<ListItem> items_;
   bool sorted_ = false;
   int listIndex_ = -1;
   unsigned long listRevision_ = 0;

@@ -154,7 +154,11 @@ TEST(ControlRevisionTest, TheEntriesHaveTheirOwnCountWhichTheSelectionLeavesAlon
 
   std::vector<std::function<void()>> entryChanges = {
       [&] { names.AddItem("Charlie"); },
+      [&] {
+        names.AddItems({{"Delta"}, {"Echo"}});
+      },
       [&] { names.RemoveItem(0); },
+      [&] { names.SetItems({{"Foxtrot"}}); },
       [&] { names.Clear(); },
   };
   for (const auto& change : entryChanges) {
@@ -164,8 +168,9 @@ TEST(ControlRevisionTest, TheEntriesHaveTheirOwnCountWhichTheSelectionLeavesAlon
     EXPECT_GT(names.Revision(), control);
     entries = names.ListRevision();
   }
-  // Clearing an empty list changes nothing.
+  // Clearing an empty list and adding nothing change nothing.
   names.Clear();
+  names.AddItems({});
   EXPECT_EQ(names.ListRevision(), entries);
 }
 
