@@ -1,6 +1,7 @@
 #include "qt/ListViews.h"
 
 #include <QLineEdit>
+#include <QListView>
 
 #include "qt/QtConvert.h"
 
@@ -19,6 +20,8 @@ ComboBoxView::ComboBoxView(ComboBox& combo, QWidget* canvas, Dispatcher& dispatc
       combo_(combo),
       widget_(static_cast<QComboBox*>(Widget())) {
   widget_->setMaxVisibleItems(12);
+  // The drop-down lays out a long list without measuring every entry.
+  if (auto* view = qobject_cast<QListView*>(widget_->view())) view->setUniformItemSizes(true);
   connect(widget_, &QComboBox::activated, this, [this](int index) {
     if (Syncing()) return;
     ComboBox& chosen = combo_;
@@ -46,15 +49,18 @@ void ComboBoxView::SyncEditable() {
 }
 
 void ComboBoxView::SyncContent(bool first) {
-  (void)first;
   SyncEditable();
-  QStringList entries = EntriesOf(combo_);
-  bool same = widget_->count() == entries.size();
-  for (int i = 0; same && i < entries.size(); ++i)
-    same = widget_->itemText(i) == entries[i];
-  if (!same) {
-    widget_->clear();
-    widget_->addItems(entries);
+  if (first || shownEntries_ != combo_.ListRevision()) {
+    // A list filled again with the entries it had keeps the widget as it is.
+    QStringList entries = EntriesOf(combo_);
+    bool same = widget_->count() == entries.size();
+    for (int i = 0; same && i < entries.size(); ++i)
+      same = widget_->itemText(i) == entries[i];
+    if (!same) {
+      widget_->clear();
+      widget_->addItems(entries);
+    }
+    shownEntries_ = combo_.ListRevision();
   }
   if (widget_->currentIndex() != combo_.ListIndex()) widget_->setCurrentIndex(combo_.ListIndex());
   if (widget_->isEditable()) {
@@ -67,6 +73,7 @@ ListBoxView::ListBoxView(ListBox& list, QWidget* canvas, Dispatcher& dispatcher)
     : ControlView(list, new QListWidget(canvas), dispatcher),
       list_(list),
       widget_(static_cast<QListWidget*>(Widget())) {
+  widget_->setUniformItemSizes(true);
   connect(widget_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (Syncing()) return;
     ListBox& chosen = list_;
@@ -80,14 +87,16 @@ ListBoxView::ListBoxView(ListBox& list, QWidget* canvas, Dispatcher& dispatcher)
 }
 
 void ListBoxView::SyncContent(bool first) {
-  (void)first;
-  QStringList entries = EntriesOf(list_);
-  bool same = widget_->count() == entries.size();
-  for (int i = 0; same && i < entries.size(); ++i)
-    same = widget_->item(i)->text() == entries[i];
-  if (!same) {
-    widget_->clear();
-    widget_->addItems(entries);
+  if (first || shownEntries_ != list_.ListRevision()) {
+    QStringList entries = EntriesOf(list_);
+    bool same = widget_->count() == entries.size();
+    for (int i = 0; same && i < entries.size(); ++i)
+      same = widget_->item(i)->text() == entries[i];
+    if (!same) {
+      widget_->clear();
+      widget_->addItems(entries);
+    }
+    shownEntries_ = list_.ListRevision();
   }
   if (widget_->currentRow() != list_.ListIndex()) widget_->setCurrentRow(list_.ListIndex());
 }
