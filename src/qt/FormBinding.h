@@ -65,6 +65,7 @@ class FormBinding : public QObject, public Dispatcher {
   void KeepOverOwner(FormWindow& dialog);
   void FocusChanged(QWidget* old, QWidget* now);
   void RunGuarded(const std::function<void()>& call);
+  void RunPaintHandlersDue();
   void QuitIfDone();
 
   std::vector<Entry> entries_;
