@@ -3,6 +3,7 @@
 // handlers run.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -106,6 +107,37 @@ TEST(ListFillTest, FillingAListEndsAsClearingItAndAddingOneByOne) {
     for (const ListItem& item : entries)
       single.Names.AddItem(item.text, item.data);
     ASSERT_EQ(StateOf(bulk), StateOf(single));
+  }
+}
+
+// The order of list entries spelt out: ASCII letters folded to lower case, then byte by byte,
+// a shorter entry before a longer one it begins.
+int ReferenceCompare(const std::string& a, const std::string& b) {
+  auto fold = [](std::string text) {
+    for (char& c : text) {
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+  };
+  int order = fold(a).compare(fold(b));
+  return order < 0 ? -1 : (order > 0 ? 1 : 0);
+}
+
+TEST(ListOrderTest, EntriesCompareWithAsciiLettersFoldedAndOtherBytesAsTheyAre) {
+  // Long shared beginnings, case differences on either side of a word's width, and bytes
+  // of accented letters, which do not fold.
+  static const std::string kPieces[] = {
+      "Torrey Pines ", "torrey pines ", "TORREY", "1", "12", "a", "B", "\xC3\x89", "\xC3\xA9", ""};
+  std::mt19937 random(7);
+  std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
+  for (int round = 0; round < 20000; ++round) {
+    std::string a;
+    std::string b;
+    for (int n = 0; n < 3; ++n) {
+      a += kPieces[piece(random)];
+      b += kPieces[piece(random)];
+    }
+    ASSERT_EQ(CompareListText(a, b), ReferenceCompare(a, b)) << a << " | " << b;
   }
 }
 
