@@ -19,6 +19,14 @@
 namespace aloftra {
 namespace {
 
+std::vector<ListItem> Items(const std::vector<std::string>& names) {
+  std::vector<ListItem> items;
+  items.reserve(names.size());
+  for (const std::string& name : names)
+    items.push_back({name});
+  return items;
+}
+
 class BigListForm : public Form {
  public:
   BigListForm() : Form("frmBigList") {
@@ -27,8 +35,7 @@ class BigListForm : public Form {
     Names.Move(120, 120, 3000, 315);
     Entry.Move(120, 600, 3000, 315);
     Names.SetSorted(true);
-    for (const std::string& name : ManyNames(kMaxSlots))
-      Names.AddItem(name);
+    Names.SetItems(Items(ManyNames(kMaxSlots)));
     Entry.onChange = [this] { ++changes; };
   }
   ComboBox Names{*this, "Names"};
@@ -89,14 +96,11 @@ void BM_RefillLargeComboWidget(benchmark::State& state) {
   ShownForm shown;
   const std::vector<std::string> lists[2] = {ManyNames(kMaxSlots, 1), ManyNames(kMaxSlots, 2)};
   ComboBox& names = shown.form.Names;
-  names.SetSorted(false);
   int next = 0;
   for (auto _ : state) {
     // The program refills the list (not timed); the binding shows the new entries.
     state.PauseTiming();
-    names.Clear();
-    for (const std::string& name : lists[next])
-      names.AddItem(name);
+    names.SetItems(Items(lists[next]));
     next = 1 - next;
     state.ResumeTiming();
     shown.Binding().SyncAll();
