@@ -41,83 +41,59 @@ class AllKindsForm : public Form {
   Image Picture{*this, "Picture"};
 };
 
+// A property of one control of the form and how a page sets it.
 struct PropertyCase {
   const char* property;
   std::function<Control&(AllKindsForm&)> control;
   std::function<void(AllKindsForm&)> set;
 };
 
+template <class Kind, class Setter>
+PropertyCase Case(const char* property, Kind AllKindsForm::*member, Setter set) {
+  return {property, [member](AllKindsForm& f) -> Control& { return f.*member; },
+          [member, set](AllKindsForm& f) { set(f.*member, f); }};
+}
+
 std::vector<PropertyCase> PropertyCases() {
-  auto box = [](AllKindsForm& f) -> Control& { return f.Box; };
-  auto names = [](AllKindsForm& f) -> Control& { return f.Names; };
+  using F = AllKindsForm;
   return {
-      {"geometry", box, [](AllKindsForm& f) { f.Box.Move(10, 20, 300, 40); }},
-      {"position", box, [](AllKindsForm& f) { f.Box.Move(15, 25); }},
-      {"enabled", box, [](AllKindsForm& f) { f.Box.SetEnabled(false); }},
-      {"visible", box, [](AllKindsForm& f) { f.Box.SetVisible(false); }},
-      {"fore colour", box, [](AllKindsForm& f) { f.Box.SetForeColor(kRed); }},
-      {"back colour", box, [](AllKindsForm& f) { f.Box.SetBackColor(kPaleYellow); }},
-      {"font", box,
-       [](AllKindsForm& f) {
-         f.Box.SetFont(Font{10, true, false});
-       }},
-      {"tool tip", box, [](AllKindsForm& f) { f.Box.SetToolTipText("Feet"); }},
-      {"tab index", box, [](AllKindsForm& f) { f.Box.SetTabIndex(9); }},
-      {"container", box, [](AllKindsForm& f) { f.Box.SetContainer(&f.Group); }},
-      {"text", box, [](AllKindsForm& f) { f.Box.SetText("1200"); }},
-      {"locked", box, [](AllKindsForm& f) { f.Box.SetLocked(true); }},
-      {"multi-line", box, [](AllKindsForm& f) { f.Box.SetMultiLine(true); }},
-      {"alignment", box, [](AllKindsForm& f) { f.Box.SetTextAlignment(Alignment::kRight); }},
-      {"maximum length", box, [](AllKindsForm& f) { f.Box.SetMaxLength(5); }},
-      {"selection", box, [](AllKindsForm& f) { f.Box.SetSelection(1, 2); }},
-      {"label caption", [](AllKindsForm& f) -> Control& { return f.Caption; },
-       [](AllKindsForm& f) { f.Caption.SetCaption("On"); }},
-      {"label border", [](AllKindsForm& f) -> Control& { return f.Caption; },
-       [](AllKindsForm& f) { f.Caption.SetBordered(true); }},
-      {"label transparency", [](AllKindsForm& f) -> Control& { return f.Caption; },
-       [](AllKindsForm& f) { f.Caption.SetTransparent(false); }},
-      {"label alignment", [](AllKindsForm& f) -> Control& { return f.Caption; },
-       [](AllKindsForm& f) { f.Caption.SetTextAlignment(Alignment::kCenter); }},
-      {"button caption", [](AllKindsForm& f) -> Control& { return f.Button; },
-       [](AllKindsForm& f) { f.Button.SetCaption("Enter"); }},
-      {"button picture", [](AllKindsForm& f) -> Control& { return f.Button; },
-       [](AllKindsForm& f) { f.Button.SetPicture("next"); }},
-      {"default button", [](AllKindsForm& f) -> Control& { return f.Button; },
-       [](AllKindsForm& f) { f.Button.SetDefault(true); }},
-      {"cancel button", [](AllKindsForm& f) -> Control& { return f.Button; },
-       [](AllKindsForm& f) { f.Button.SetCancel(true); }},
-      {"check box caption", [](AllKindsForm& f) -> Control& { return f.Check; },
-       [](AllKindsForm& f) { f.Check.SetCaption("Tandem"); }},
-      {"check box value", [](AllKindsForm& f) -> Control& { return f.Check; },
-       [](AllKindsForm& f) { f.Check.SetChecked(true); }},
-      {"frame caption", [](AllKindsForm& f) -> Control& { return f.Group; },
-       [](AllKindsForm& f) { f.Group.SetCaption("Wing"); }},
-      {"option caption", [](AllKindsForm& f) -> Control& { return f.First; },
-       [](AllKindsForm& f) { f.First.SetCaption("Solo"); }},
-      {"option value", [](AllKindsForm& f) -> Control& { return f.First; },
-       [](AllKindsForm& f) { f.First.SetValue(true); }},
-      {"list index", names, [](AllKindsForm& f) { f.Names.SetListIndex(1); }},
-      {"combo text", names, [](AllKindsForm& f) { f.Names.SetText("Bravo"); }},
-      {"combo style", names,
-       [](AllKindsForm& f) { f.Names.SetComboStyle(ComboBox::Style::kDropDownCombo); }},
-      {"sorted", names, [](AllKindsForm& f) { f.Names.SetSorted(true); }},
-      {"item data", names, [](AllKindsForm& f) { f.Names.SetItemData(0, 42); }},
-      {"list box index", [](AllKindsForm& f) -> Control& { return f.Gliders; },
-       [](AllKindsForm& f) { f.Gliders.SetListIndex(0); }},
-      {"shape kind", [](AllKindsForm& f) -> Control& { return f.Marker; },
-       [](AllKindsForm& f) { f.Marker.SetShapeKind(Shape::Kind::kCircle); }},
-      {"shape filled", [](AllKindsForm& f) -> Control& { return f.Marker; },
-       [](AllKindsForm& f) { f.Marker.SetFilled(true); }},
-      {"shape fill colour", [](AllKindsForm& f) -> Control& { return f.Marker; },
-       [](AllKindsForm& f) { f.Marker.SetFillColor(kRed); }},
-      {"shape border colour", [](AllKindsForm& f) -> Control& { return f.Marker; },
-       [](AllKindsForm& f) { f.Marker.SetBorderColor(kRed); }},
-      {"line ends", [](AllKindsForm& f) -> Control& { return f.Rule; },
-       [](AllKindsForm& f) { f.Rule.SetEnds(0, 0, 100, 0); }},
-      {"line colour", [](AllKindsForm& f) -> Control& { return f.Rule; },
-       [](AllKindsForm& f) { f.Rule.SetBorderColor(kRed); }},
-      {"image picture", [](AllKindsForm& f) -> Control& { return f.Picture; },
-       [](AllKindsForm& f) { f.Picture.SetPicture("glider"); }},
+      Case("geometry", &F::Box, [](TextBox& c, F&) { c.Move(10, 20, 300, 40); }),
+      Case("position", &F::Box, [](TextBox& c, F&) { c.Move(15, 25); }),
+      Case("enabled", &F::Box, [](TextBox& c, F&) { c.SetEnabled(false); }),
+      Case("visible", &F::Box, [](TextBox& c, F&) { c.SetVisible(false); }),
+      Case("fore colour", &F::Box, [](TextBox& c, F&) { c.SetForeColor(kRed); }),
+      Case("back colour", &F::Box, [](TextBox& c, F&) { c.SetBackColor(kPaleYellow); }),
+      Case("font", &F::Box,
+           [](TextBox& c, F&) {
+             c.SetFont(Font{10, true, false});
+           }),
+      Case("tool tip", &F::Box, [](TextBox& c, F&) { c.SetToolTipText("Feet"); }),
+      Case("tab index", &F::Box, [](TextBox& c, F&) { c.SetTabIndex(9); }),
+      Case("container", &F::Box, [](TextBox& c, F& f) { c.SetContainer(&f.Group); }),
+      Case("text", &F::Box, [](TextBox& c, F&) { c.SetText("1200"); }),
+      Case("locked", &F::Box, [](TextBox& c, F&) { c.SetLocked(true); }),
+      Case("multi-line", &F::Box, [](TextBox& c, F&) { c.SetMultiLine(true); }),
+      Case("alignment", &F::Box, [](TextBox& c, F&) { c.SetTextAlignment(Alignment::kRight); }),
+      Case("maximum length", &F::Box, [](TextBox& c, F&) { c.SetMaxLength(5); }),
+      Case("selection", &F::Box, [](TextBox& c, F&) { c.SetSelection(1, 2); }),
+      Case("label caption", &F::Caption, [](Label& c, F&) { c.SetCaption("On"); }),
+      Case("transparency", &F::Caption, [](Label& c, F&) { c.SetTransparent(false); }),
+      Case("button caption", &F::Button, [](CommandButton& c, F&) { c.SetCaption("Enter"); }),
+      Case("button picture", &F::Button, [](CommandButton& c, F&) { c.SetPicture("next"); }),
+      Case("default button", &F::Button, [](CommandButton& c, F&) { c.SetDefault(true); }),
+      Case("check box value", &F::Check, [](CheckBox& c, F&) { c.SetChecked(true); }),
+      Case("frame caption", &F::Group, [](Frame& c, F&) { c.SetCaption("Wing"); }),
+      Case("option value", &F::First, [](OptionButton& c, F&) { c.SetValue(true); }),
+      Case("list index", &F::Names, [](ComboBox& c, F&) { c.SetListIndex(1); }),
+      Case("combo text", &F::Names, [](ComboBox& c, F&) { c.SetText("Bravo"); }),
+      Case("combo style", &F::Names,
+           [](ComboBox& c, F&) { c.SetComboStyle(ComboBox::Style::kDropDownCombo); }),
+      Case("item data", &F::Names, [](ComboBox& c, F&) { c.SetItemData(0, 42); }),
+      Case("list box index", &F::Gliders, [](ListBox& c, F&) { c.SetListIndex(0); }),
+      Case("shape filled", &F::Marker, [](Shape& c, F&) { c.SetFilled(true); }),
+      Case("shape fill colour", &F::Marker, [](Shape& c, F&) { c.SetFillColor(kRed); }),
+      Case("line ends", &F::Rule, [](LineControl& c, F&) { c.SetEnds(0, 0, 100, 0); }),
+      Case("image picture", &F::Picture, [](Image& c, F&) { c.SetPicture("glider"); }),
   };
 }
 
