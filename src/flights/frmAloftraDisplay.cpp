@@ -1,6 +1,7 @@
 // Showing a flight entry, starting a new one, browsing in the current order, and what the
 // page's own check boxes, option buttons and name lists do.
 #include <algorithm>
+#include <vector>
 
 #include "core/DateTime.h"
 #include "core/Logbook.h"
@@ -69,14 +70,18 @@ void frmAloftra::ClearNameLists() {
 }
 
 void frmAloftra::FillNameLists() {
-  ClearNameLists();
   const Logbook& book = host_.Book();
+  std::vector<ListItem> gliders;
   for (const GliderRecord& glider : book.gliders) {
-    if (!glider.IsFree()) GliderName.AddItem(glider.GLIDER_NAME);
+    if (!glider.IsFree()) gliders.push_back({glider.GLIDER_NAME});
   }
+  std::vector<ListItem> sites;
   for (const SiteRecord& site : book.sites) {
-    if (!site.IsFree()) SiteName.AddItem(site.SITE_NAME);
+    if (!site.IsFree()) sites.push_back({site.SITE_NAME});
   }
+  // Filling runs no click handler, so the entry shown is not marked changed.
+  GliderName.SetItems(std::move(gliders));
+  SiteName.SetItems(std::move(sites));
 }
 
 void frmAloftra::ApplyUnitLabels() {

@@ -14,13 +14,12 @@ class CheckBox : public Control {
       : Control(form, ControlKind::kCheckBox, std::move(name), index) {}
 
   const std::string& Caption() const { return caption_; }
-  void SetCaption(std::string caption) { caption_ = std::move(caption); }
+  void SetCaption(std::string caption) { SetProperty(caption_, std::move(caption)); }
 
   int Value() const { return value_; }
   bool Checked() const { return value_ == kChecked; }
   void SetValue(int value) {
-    if (value == value_) return;
-    value_ = value;
+    if (!SetProperty(value_, value)) return;
     if (onClick) onClick();
   }
   void SetChecked(bool checked) { SetValue(checked ? kChecked : kUnchecked); }

@@ -7,8 +7,7 @@ void ComboBox::SetText(std::string text) {
     SetListIndex(FindItem(text));
     return;
   }
-  if (text == text_) return;
-  text_ = std::move(text);
+  if (!SetProperty(text_, std::move(text))) return;
   if (onChange) onChange();
 }
 

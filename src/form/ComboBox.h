@@ -16,7 +16,7 @@ class ComboBox : public ListControl {
   }
 
   Style ComboStyle() const { return style_; }
-  void SetComboStyle(Style style) { style_ = style; }
+  void SetComboStyle(Style style) { SetProperty(style_, style); }
 
   const std::string& Text() const { return text_; }
   // A drop-down list selects the entry with this text (nothing when there is none); an

@@ -12,14 +12,14 @@ class CommandButton : public Control {
       : Control(form, ControlKind::kCommandButton, std::move(name), index) {}
 
   const std::string& Caption() const { return caption_; }
-  void SetCaption(std::string caption) { caption_ = std::move(caption); }
+  void SetCaption(std::string caption) { SetProperty(caption_, std::move(caption)); }
   // The name of a picture drawn on the button ("first", "previous", "next", "last", ...).
   const std::string& Picture() const { return picture_; }
-  void SetPicture(std::string picture) { picture_ = std::move(picture); }
+  void SetPicture(std::string picture) { SetProperty(picture_, std::move(picture)); }
   bool IsDefault() const { return default_; }
-  void SetDefault(bool isDefault) { default_ = isDefault; }
+  void SetDefault(bool isDefault) { SetProperty(default_, isDefault); }
   bool IsCancel() const { return cancel_; }
-  void SetCancel(bool isCancel) { cancel_ = isCancel; }
+  void SetCancel(bool isCancel) { SetProperty(cancel_, isCancel); }
 
   bool Focusable() const override { return true; }
 

@@ -1,10 +1,13 @@
 // The base of every control of a form: name and index, geometry in twips (form
 // coordinates, whatever frame the control sits in), colours, enabled and visible state,
-// tab order and the mouse, key and focus events every kind shares.
+// tab order and the mouse, key and focus events every kind shares. Every property set to a
+// new value counts as a change of the control's revision, so a front end can tell which
+// controls it must bring up to date.
 #pragma once
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "form/Color.h"
 
@@ -70,41 +73,45 @@ class Control {
   // buttons in one container form one group; a hidden or disabled frame hides or disables
   // what it holds.
   Frame* Container() const { return container_; }
-  void SetContainer(Frame* frame) { container_ = frame; }
+  void SetContainer(Frame* frame) { SetProperty(container_, frame); }
 
   const Rect& Geometry() const { return geometry_; }
-  void Move(int left, int top, int width, int height) { geometry_ = {left, top, width, height}; }
-  void Move(int left, int top) {
-    geometry_.left = left;
-    geometry_.top = top;
+  void Move(int left, int top, int width, int height) {
+    SetProperty(geometry_, Rect{left, top, width, height});
   }
+  void Move(int left, int top) { Move(left, top, geometry_.width, geometry_.height); }
   int Left() const { return geometry_.left; }
   int Top() const { return geometry_.top; }
   int Width() const { return geometry_.width; }
   int Height() const { return geometry_.height; }
 
   bool Enabled() const { return enabled_; }
-  void SetEnabled(bool enabled) { enabled_ = enabled; }
+  void SetEnabled(bool enabled) { SetProperty(enabled_, enabled); }
   bool Visible() const { return visible_; }
-  void SetVisible(bool visible) { visible_ = visible; }
+  void SetVisible(bool visible) { SetProperty(visible_, visible); }
   // Shown and usable once the frames around the control are taken into account.
   bool EffectivelyVisible() const;
   bool EffectivelyEnabled() const;
 
   Color ForeColor() const { return foreColor_; }
-  void SetForeColor(Color color) { foreColor_ = color; }
+  void SetForeColor(Color color) { SetProperty(foreColor_, color); }
   Color BackColor() const { return backColor_; }
-  void SetBackColor(Color color) { backColor_ = color; }
+  void SetBackColor(Color color) { SetProperty(backColor_, color); }
   const Font& GetFont() const { return font_; }
-  void SetFont(Font font) { font_ = font; }
+  void SetFont(Font font) { SetProperty(font_, font); }
 
   const std::string& ToolTipText() const { return toolTip_; }
-  void SetToolTipText(std::string text) { toolTip_ = std::move(text); }
+  void SetToolTipText(std::string text) { SetProperty(toolTip_, std::move(text)); }
 
   int TabIndex() const { return tabIndex_; }
-  void SetTabIndex(int index) { tabIndex_ = index; }
+  void SetTabIndex(int index) { SetProperty(tabIndex_, index); }
   // Whether the control can take the keyboard focus at all.
   virtual bool Focusable() const { return false; }
+
+  // Counts the changes of the control's properties; setting a property to the value it holds
+  // is no change. Whether it is shown and usable also depends on the frames around it and
+  // on its form (EffectivelyVisible, EffectivelyEnabled), which this count does not follow.
+  unsigned long Revision() const { return revision_; }
 
   // Events every kind may have. Handlers are set by the form that owns the control.
   MouseHandler onMouseDown;
@@ -124,6 +131,18 @@ class Control {
   int KeyDown(int keyCode, int shift);
   void DblClick();
 
+ protected:
+  // Counts a change the property setters below cannot see.
+  void Changed() { ++revision_; }
+  // Gives a property a new value and counts the change; false when it held that value.
+  template <class Property, class Value>
+  bool SetProperty(Property& property, Value&& value) {
+    if (property == value) return false;
+    property = std::forward<Value>(value);
+    Changed();
+    return true;
+  }
+
  private:
   Form& form_;
   ControlKind kind_;
@@ -138,6 +157,7 @@ class Control {
   Font font_;
   std::string toolTip_;
   int tabIndex_ = 0;
+  unsigned long revision_ = 0;
 };
 
 }  // namespace aloftra

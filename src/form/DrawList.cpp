@@ -76,6 +76,12 @@ void DrawList::Replace(std::string_view group, std::vector<DrawItem> items) {
   ++revision_;
 }
 
+void DrawList::Clear() {
+  if (groups_.empty()) return;
+  groups_.clear();
+  ++revision_;
+}
+
 void DrawList::Add(std::string_view group, DrawItem item) {
   GroupNamed(group).items.push_back(std::move(item));
   ++revision_;
@@ -83,7 +89,7 @@ void DrawList::Add(std::string_view group, DrawItem item) {
 
 void DrawList::ClearGroup(std::string_view group) {
   for (Group& g : groups_) {
-    if (g.name == group) {
+    if (g.name == group && !g.items.empty()) {
       g.items.clear();
       ++revision_;
     }

@@ -55,14 +55,15 @@ class DrawList {
   // Empties a group but keeps its place in the painting order.
   void ClearGroup(std::string_view group);
   // Removes every group (the form's Cls).
-  void Clear() { groups_.clear(); }
+  void Clear();
 
   // The items of one group (empty when it does not exist).
   const std::vector<DrawItem>& Items(std::string_view group) const;
   const std::vector<Group>& Groups() const { return groups_; }
   int TotalItems() const;
 
-  // Incremented on every change, so a front end knows when to repaint.
+  // Incremented on every change, so a front end knows when to repaint; clearing what is
+  // already empty or drawing the same group again is no change.
   unsigned long Revision() const { return revision_; }
 
  private:

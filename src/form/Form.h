@@ -83,7 +83,10 @@ class Form {
   MouseHandler onMouseMove;
   std::function<void(int& keyCode, int shift)> onKeyDown;
 
-  // What the window system reports about the form itself.
+  // What the window system reports about the form itself. Paint runs the paint handler,
+  // which draws into the drawing (and may change controls); a front end runs it when the
+  // form is shown or resized or a repaint is asked for, like any other handler, and then
+  // paints the drawing.
   void Paint();
   void MouseDown(int button, int shift, double x, double y);
   void MouseUp(int button, int shift, double x, double y);

@@ -12,7 +12,7 @@ class Frame : public Control {
       : Control(form, ControlKind::kFrame, std::move(name), index) {}
 
   const std::string& Caption() const { return caption_; }
-  void SetCaption(std::string caption) { caption_ = std::move(caption); }
+  void SetCaption(std::string caption) { SetProperty(caption_, std::move(caption)); }
 
  private:
   std::string caption_;

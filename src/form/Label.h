@@ -11,14 +11,14 @@ class Label : public Control {
       : Control(form, ControlKind::kLabel, std::move(name), index) {}
 
   const std::string& Caption() const { return caption_; }
-  void SetCaption(std::string caption) { caption_ = std::move(caption); }
+  void SetCaption(std::string caption) { SetProperty(caption_, std::move(caption)); }
   Alignment TextAlignment() const { return alignment_; }
-  void SetTextAlignment(Alignment alignment) { alignment_ = alignment; }
+  void SetTextAlignment(Alignment alignment) { SetProperty(alignment_, alignment); }
   bool Bordered() const { return bordered_; }
-  void SetBordered(bool bordered) { bordered_ = bordered; }
+  void SetBordered(bool bordered) { SetProperty(bordered_, bordered); }
   // A transparent label shows the form (and its drawing) behind its text.
   bool Transparent() const { return transparent_; }
-  void SetTransparent(bool transparent) { transparent_ = transparent; }
+  void SetTransparent(bool transparent) { SetProperty(transparent_, transparent); }
 
   std::function<void()> onClick;
   void Click() {

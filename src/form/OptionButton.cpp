@@ -6,17 +6,18 @@ namespace aloftra {
 
 void OptionButton::SetValue(bool value) {
   if (!value) {
-    value_ = false;
+    SetProperty(value_, false);
     return;
   }
   if (value_) return;
   for (Control* control : Parent().Controls()) {
     if (control != this && control->Kind() == ControlKind::kOptionButton &&
         control->Container() == Container()) {
-      static_cast<OptionButton*>(control)->value_ = false;
+      auto* other = static_cast<OptionButton*>(control);
+      other->SetProperty(other->value_, false);
     }
   }
-  value_ = true;
+  SetProperty(value_, true);
   if (onClick) onClick();
 }
 

@@ -12,7 +12,7 @@ class OptionButton : public Control {
       : Control(form, ControlKind::kOptionButton, std::move(name), index) {}
 
   const std::string& Caption() const { return caption_; }
-  void SetCaption(std::string caption) { caption_ = std::move(caption); }
+  void SetCaption(std::string caption) { SetProperty(caption_, std::move(caption)); }
 
   bool Value() const { return value_; }
   // Selecting runs the click handler when the button was not already selected; clearing

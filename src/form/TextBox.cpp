@@ -7,6 +7,7 @@ void TextBox::SetText(std::string text) {
   text_ = std::move(text);
   selStart_ = static_cast<int>(text_.size());
   selLength_ = 0;
+  Changed();
   if (onChange) onChange();
 }
 

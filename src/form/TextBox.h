@@ -17,20 +17,22 @@ class TextBox : public Control {
   void SetText(std::string text);
 
   bool Locked() const { return locked_; }
-  void SetLocked(bool locked) { locked_ = locked; }
+  void SetLocked(bool locked) { SetProperty(locked_, locked); }
   bool MultiLine() const { return multiLine_; }
-  void SetMultiLine(bool multiLine) { multiLine_ = multiLine; }
+  void SetMultiLine(bool multiLine) { SetProperty(multiLine_, multiLine); }
   Alignment TextAlignment() const { return alignment_; }
-  void SetTextAlignment(Alignment alignment) { alignment_ = alignment; }
+  void SetTextAlignment(Alignment alignment) { SetProperty(alignment_, alignment); }
   int MaxLength() const { return maxLength_; }  // 0: no limit
-  void SetMaxLength(int length) { maxLength_ = length; }
+  void SetMaxLength(int length) { SetProperty(maxLength_, length); }
 
   // The selection, in characters of the text.
   int SelStart() const { return selStart_; }
   int SelLength() const { return selLength_; }
   void SetSelection(int start, int length) {
+    if (start == selStart_ && length == selLength_) return;
     selStart_ = start;
     selLength_ = length;
+    Changed();
   }
 
   bool Focusable() const override { return true; }

@@ -25,6 +25,7 @@ bool ControlView::Owns(const QWidget* widget) const {
 }
 
 bool ControlView::Dispatch(const std::function<void()>& call) {
+  shownRevision_.reset();
   if (dispatcher_.Dispatch(call)) return true;
   Sync();
   return false;
@@ -39,20 +40,29 @@ bool ControlView::FillsBackground() const {
 }
 
 void ControlView::Sync() {
+  // Only whether the control is shown and usable depends on more than the control itself:
+  // a frame around it or its form may have changed instead.
+  bool visible = control_.EffectivelyVisible();
+  bool enabled = control_.EffectivelyEnabled();
+  unsigned long revision = control_.Revision();
+  if (applied_ && shownRevision_ == revision && applied_->visible == visible &&
+      applied_->enabled == enabled) {
+    return;
+  }
   bool first = !applied_.has_value();
   if (first) applied_.emplace();
   QSignalBlocker blocker(widget_);
   SyncContent(first);
-  SyncCommon(first);
+  SyncCommon(first, visible, enabled);
+  shownRevision_ = revision;
 }
 
-void ControlView::SyncCommon(bool first) {
+void ControlView::SyncCommon(bool first, bool visible, bool enabled) {
   Applied& applied = *applied_;
   if (first || applied.geometry != control_.Geometry()) {
     widget_->setGeometry(ToPixelRect(control_.Geometry()));
     applied.geometry = control_.Geometry();
   }
-  bool enabled = control_.EffectivelyEnabled();
   if (first || applied.enabled != enabled) {
     widget_->setEnabled(enabled);
     applied.enabled = enabled;
@@ -74,7 +84,6 @@ void ControlView::SyncCommon(bool first) {
     applied.fills = fills;
   }
   // Visibility last: a widget shown with stale content would flash it.
-  bool visible = control_.EffectivelyVisible();
   if (first || applied.visible != visible) {
     widget_->setVisible(visible);
     applied.visible = visible;

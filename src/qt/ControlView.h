@@ -29,7 +29,9 @@ class ControlView : public QObject {
   // Whether the widget is this view's widget or a part of it (a combo box's editor).
   bool Owns(const QWidget* widget) const;
 
-  // Brings the widget up to date; the first call sets everything.
+  // Brings the widget up to date; the first call sets everything. A control that has not
+  // changed since the widget last showed it, and is still as shown and usable within its
+  // frames and form, is skipped.
   void Sync();
 
  protected:
@@ -45,8 +47,10 @@ class ControlView : public QObject {
   // Labels report their mouse buttons to the control instead of the form.
   virtual bool ReportsMouse() const { return false; }
 
-  // Runs a call on the control through the dispatcher. A call turned away leaves the
-  // widget showing its control again, not what the pilot's click made of it.
+  // Runs a call on the control through the dispatcher. The widget is brought back in step
+  // with its control afterwards even when the control did not change (a radio button
+  // clicked off again), and a call turned away leaves the widget showing its control, not
+  // what the pilot's click made of it.
   bool Dispatch(const std::function<void()>& call);
   bool Syncing() const { return dispatcher_.Syncing(); }
   // Routes the keys and mouse of a further part of the widget through this view.
@@ -66,7 +70,7 @@ class ControlView : public QObject {
     std::string toolTip;
   };
 
-  void SyncCommon(bool first);
+  void SyncCommon(bool first, bool visible, bool enabled);
   void ApplyColors();
   bool HandleKey(QObject* target, QKeyEvent& event);
   bool HandleEnterOrEscape(const QKeyEvent& event);
@@ -77,6 +81,9 @@ class ControlView : public QObject {
   QWidget* widget_;
   Dispatcher& dispatcher_;
   std::optional<Applied> applied_;
+  // The control's revision the widget shows; none when the widget must be brought in step
+  // whatever the revision.
+  std::optional<unsigned long> shownRevision_;
   bool forwardingKey_ = false;
 };
 

@@ -4,9 +4,11 @@
 #include <QMessageBox>
 #include <QThread>
 #include <QWindow>
+#include <algorithm>
 #include <exception>
 
 #include "form/Platform.h"
+#include "qt/FormCanvas.h"
 #include "qt/QtConvert.h"
 
 namespace aloftra::qt {
@@ -83,8 +85,32 @@ bool FormBinding::Dispatch(const std::function<void()>& call) {
   RunGuarded(call);
   --depth_;
   SyncAll();
+  RunPaintHandlersDue();
   QuitIfDone();
   return true;
+}
+
+void FormBinding::RunPaintHandlersDue() {
+  // A paint handler may show another form or resize one, which asks for that form's
+  // handler in turn. Each form's handler runs at most once here; asked for again, it runs
+  // after the next call, so no handler can keep this loop going.
+  std::vector<const Form*> painted;
+  for (bool ranOne = true; ranOne && !quitDone_;) {
+    ranOne = false;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+      Form& form = *entries_[i].form;
+      FormWindow* window = entries_[i].window.get();
+      if (window == nullptr || !form.Visible()) continue;
+      if (std::find(painted.begin(), painted.end(), &form) != painted.end()) continue;
+      if (!window->Canvas().TakePaintHandlerRequest()) continue;
+      painted.push_back(&form);
+      ++depth_;
+      RunGuarded([&form] { form.Paint(); });
+      --depth_;
+      SyncAll();
+      ranOne = true;
+    }
+  }
 }
 
 void FormBinding::RunGuarded(const std::function<void()>& call) {
@@ -181,6 +207,12 @@ void FormBinding::QuitIfDone() {
 
 QPixmap FormBinding::Render(Form& form) {
   FormWindow& window = EnsureWindow(form);
+  // The picture shows what the paint handler draws, as the window on the screen does.
+  if (depth_ == 0 && syncing_ == 0) {
+    ++depth_;
+    RunGuarded([&form] { form.Paint(); });
+    --depth_;
+  }
   ++syncing_;
   window.Sync();
   bool wasVisible = window.isVisible();

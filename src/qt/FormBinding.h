@@ -2,9 +2,11 @@
 // system reaches the forms through Dispatch, which runs the call and then brings every shown
 // window up to date with its form: windows of forms that became visible are made (when
 // first needed) and shown, those of hidden forms hidden, and the keyboard focus follows the
-// forms' active controls. Qt's focus moving within a form moves the form's focus, which runs
-// the lost-focus handler of the control left. When the quit condition holds after a call,
-// the windows close and the event loop ends.
+// forms' active controls. Then the paint handlers of the forms whose windows were shown,
+// resized or asked to repaint run the same way, each followed by an update. Qt's focus moving
+// within a form moves the form's focus, which runs the lost-focus handler of the control
+// left. When the quit condition holds after a call, the windows close and the event loop
+// ends.
 #pragma once
 
 #include <QObject>
@@ -65,6 +67,7 @@ class FormBinding : public QObject, public Dispatcher {
   void KeepOverOwner(FormWindow& dialog);
   void FocusChanged(QWidget* old, QWidget* now);
   void RunGuarded(const std::function<void()>& call);
+  void RunPaintHandlersDue();
   void QuitIfDone();
 
   std::vector<Entry> entries_;

@@ -50,10 +50,40 @@ void FormCanvas::RepaintIfChanged() {
   }
 }
 
+void FormCanvas::RequestPaintHandler() {
+  paintHandlerDue_ = true;
+  if (wakeUpPosted_) return;
+  wakeUpPosted_ = true;
+  // Outside any call nothing would ask for the handler, so an empty call is posted: the
+  // dispatcher runs the handlers due after it. Turned away because a call is running (a
+  // message box open in it), it leaves the handler due for the end of that call.
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        wakeUpPosted_ = false;
+        if (paintHandlerDue_) dispatcher_.Dispatch([] {});
+      },
+      Qt::QueuedConnection);
+}
+
+bool FormCanvas::TakePaintHandlerRequest() {
+  bool due = paintHandlerDue_;
+  paintHandlerDue_ = false;
+  return due;
+}
+
+void FormCanvas::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  RequestPaintHandler();
+}
+
+void FormCanvas::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  RequestPaintHandler();
+}
+
 void FormCanvas::paintEvent(QPaintEvent* event) {
   (void)event;
-  // The form's paint handler redraws what it draws before it is shown.
-  form_.Paint();
   QPainter painter(this);
   PaintForm(painter, form_, palette());
   paintedRevision_ = form_.Drawing().Revision();

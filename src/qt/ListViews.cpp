@@ -1,6 +1,7 @@
 #include "qt/ListViews.h"
 
 #include <QLineEdit>
+#include <QListView>
 
 #include "qt/QtConvert.h"
 #include "qt/WheelGuard.h"
@@ -21,6 +22,8 @@ ComboBoxView::ComboBoxView(ComboBox& combo, QWidget* canvas, Dispatcher& dispatc
       widget_(static_cast<QComboBox*>(Widget())) {
   widget_->setMaxVisibleItems(12);
   TakeWheelOnlyWithFocus(widget_);
+  // The drop-down lays out a long list without measuring every entry.
+  if (auto* view = qobject_cast<QListView*>(widget_->view())) view->setUniformItemSizes(true);
   connect(widget_, &QComboBox::activated, this, [this](int index) {
     if (Syncing()) return;
     ComboBox& chosen = combo_;
@@ -48,15 +51,18 @@ void ComboBoxView::SyncEditable() {
 }
 
 void ComboBoxView::SyncContent(bool first) {
-  (void)first;
   SyncEditable();
-  QStringList entries = EntriesOf(combo_);
-  bool same = widget_->count() == entries.size();
-  for (int i = 0; same && i < entries.size(); ++i)
-    same = widget_->itemText(i) == entries[i];
-  if (!same) {
-    widget_->clear();
-    widget_->addItems(entries);
+  if (first || shownEntries_ != combo_.ListRevision()) {
+    // A list filled again with the entries it had keeps the widget as it is.
+    QStringList entries = EntriesOf(combo_);
+    bool same = widget_->count() == entries.size();
+    for (int i = 0; same && i < entries.size(); ++i)
+      same = widget_->itemText(i) == entries[i];
+    if (!same) {
+      widget_->clear();
+      widget_->addItems(entries);
+    }
+    shownEntries_ = combo_.ListRevision();
   }
   if (widget_->currentIndex() != combo_.ListIndex()) widget_->setCurrentIndex(combo_.ListIndex());
   if (widget_->isEditable()) {
@@ -69,6 +75,7 @@ ListBoxView::ListBoxView(ListBox& list, QWidget* canvas, Dispatcher& dispatcher)
     : ControlView(list, new QListWidget(canvas), dispatcher),
       list_(list),
       widget_(static_cast<QListWidget*>(Widget())) {
+  widget_->setUniformItemSizes(true);
   auto choose = [this] {
     if (Syncing()) return;
     int row = widget_->currentRow();
@@ -89,14 +96,16 @@ ListBoxView::ListBoxView(ListBox& list, QWidget* canvas, Dispatcher& dispatcher)
 }
 
 void ListBoxView::SyncContent(bool first) {
-  (void)first;
-  QStringList entries = EntriesOf(list_);
-  bool same = widget_->count() == entries.size();
-  for (int i = 0; same && i < entries.size(); ++i)
-    same = widget_->item(i)->text() == entries[i];
-  if (!same) {
-    widget_->clear();
-    widget_->addItems(entries);
+  if (first || shownEntries_ != list_.ListRevision()) {
+    QStringList entries = EntriesOf(list_);
+    bool same = widget_->count() == entries.size();
+    for (int i = 0; same && i < entries.size(); ++i)
+      same = widget_->item(i)->text() == entries[i];
+    if (!same) {
+      widget_->clear();
+      widget_->addItems(entries);
+    }
+    shownEntries_ = list_.ListRevision();
   }
   if (widget_->currentRow() != list_.ListIndex()) widget_->setCurrentRow(list_.ListIndex());
 }

@@ -1,6 +1,7 @@
 // Combo boxes and list boxes. The entries and the selection come from the control; the
 // pilot's choice becomes the control's list index (running its click handler), and text
-// typed into an editable combo becomes its text.
+// typed into an editable combo becomes its text. The entries are read again only when the
+// list's entries changed, and then given to the widget in one go.
 #pragma once
 
 #include <QComboBox>
@@ -29,6 +30,7 @@ class ComboBoxView : public ControlView {
 
   ComboBox& combo_;
   QComboBox* widget_;
+  unsigned long shownEntries_ = 0;
 };
 
 class ListBoxView : public ControlView {
@@ -44,6 +46,7 @@ class ListBoxView : public ControlView {
  private:
   ListBox& list_;
   QListWidget* widget_;
+  unsigned long shownEntries_ = 0;
 };
 
 // The entries of a list control as Qt shows them.

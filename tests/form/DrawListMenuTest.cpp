@@ -30,6 +30,25 @@ TEST(DrawListTest, RepaintingTheSamePictureDoesNotCountAsAChange) {
   EXPECT_NE(drawing.Revision(), revision);
 }
 
+TEST(DrawListTest, ClearingCountsAsAChangeOnlyWhenSomethingWasDrawn) {
+  DrawList drawing;
+  drawing.Replace("bar", {DrawItem::Line(0, 0, 10, 0, kRed)});
+  unsigned long revision = drawing.Revision();
+  drawing.ClearGroup("bar");
+  EXPECT_NE(drawing.Revision(), revision);
+  revision = drawing.Revision();
+  drawing.ClearGroup("bar");
+  drawing.ClearGroup("missing");
+  EXPECT_EQ(drawing.Revision(), revision);
+  // Wiping the form is a change the front end must paint, even of groups left empty.
+  drawing.Clear();
+  EXPECT_NE(drawing.Revision(), revision);
+  EXPECT_TRUE(drawing.Groups().empty());
+  revision = drawing.Revision();
+  drawing.Clear();
+  EXPECT_EQ(drawing.Revision(), revision);
+}
+
 TEST(MenuTest, OnlyEnabledVisibleItemsThatAreNotSeparatorsRunTheHandler) {
   Menu menu("FileMenu", "File");
   menu.AddItem("New...");

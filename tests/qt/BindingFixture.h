@@ -15,6 +15,19 @@
 
 namespace aloftra::test {
 
+// Counts the paint events a widget receives.
+class PaintEvents : public QObject {
+ public:
+  explicit PaintEvents(QWidget* widget) { widget->installEventFilter(this); }
+  int count = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++count;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
 class BindingTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -168,8 +168,8 @@ TEST(FormPainterTest, SetNeighbouringWedgesOfTheRoseJoinWithoutASeam) {
 }
 
 TEST_F(BindingTest, TheCanvasPaintsTheFormsDrawingAndRepaintsWhenItChanges) {
-  int paints = 0;
-  form.onPaint = [&] { ++paints; };
+  PaintEvents canvasPaints(&window->Canvas());
+  int& paints = canvasPaints.count;
   ASSERT_TRUE(binding.Dispatch([this] {
     form.SetBackColor(kWhite);
     form.Drawing().Replace(
