@@ -61,15 +61,20 @@ class HelpRecordingPlatform : public QtPlatform {
   }
 };
 
+// A help file in the folder; empty when it could not be written.
+QString WriteHelpFile(const QTemporaryDir& folder) {
+  QString help = folder.filePath(QStringLiteral("Aloftra.html"));
+  QFile file(help);
+  if (!file.open(QIODevice::WriteOnly) || file.write("<html></html>") < 0) return {};
+  return help;
+}
+
 TEST(QtPlatformTest, TheHelpFileInTheProgramFolderIsOpened) {
   DesktopStandIn desktop;
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
-  QString help = folder.filePath(QStringLiteral("Aloftra.html"));
-  QFile file(help);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("<html></html>");
-  file.close();
+  QString help = WriteHelpFile(folder);
+  ASSERT_FALSE(help.isEmpty());
   HelpRecordingPlatform platform;
   platform.OpenHelp(help.toStdString());
   EXPECT_EQ(desktop.recorder.opened, QStringList{QUrl::fromLocalFile(help).toString()});
@@ -81,11 +86,8 @@ TEST(QtPlatformTest, TheHelpFileInTheProgramFolderIsOpened) {
 TEST(QtPlatformTest, HelpWithoutABrowserSaysThatNoBrowserCouldBeStarted) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
-  QString help = folder.filePath(QStringLiteral("Aloftra.html"));
-  QFile file(help);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("<html></html>");
-  file.close();
+  QString help = WriteHelpFile(folder);
+  ASSERT_FALSE(help.isEmpty());
   class NoBrowserPlatform : public HelpRecordingPlatform {
    protected:
     bool ShowLocalFile(const std::string&) override { return false; }
