@@ -6,6 +6,7 @@
 #include "core/DateTime.h"
 #include "core/Logbook.h"
 #include "core/Numbers.h"
+#include "flights/RoseDrawing.h"
 #include "flights/frmAloftra.h"
 #include "form/Platform.h"
 #include "units/ConvertUnit.h"
@@ -429,12 +430,14 @@ void frmAloftra::RemarksWindowState() {
     Remarks.Move(3210, 4680, 4335, 910);
     RemarksLabel.Move(3210, 4440);
     // The over-range marker was shown with the rest; the lift bar knows whether it belongs.
+    // The rose and the sink bar are drawn again only when the enlarged box had erased them.
+    bool erased = Drawing().Items(RoseGroup(0)).empty();
     EditState saved = State;
     State = EditState::kFilling;
     DrawVarioBar(true);
-    DrawVarioBar(false);
+    if (erased) DrawVarioBar(false);
     State = saved;
-    DrawRose();
+    if (erased) DrawRose();
   }
   RemarksExpand.SetVisible(!RemarksExpanded);
   RemarksRestore.SetVisible(RemarksExpanded);
