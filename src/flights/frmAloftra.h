@@ -131,6 +131,17 @@ class frmAloftra : public Page, public FlightPage {
   void AloftraDisplayEntry();
   void NewEntry_Click();
   void ViewEntry_Click(int Index) override;
+  void ShowFlight(int flightIndex) override;
+
+  // The site and glider lists, kept in step with the site and glider pages.
+  void AddSiteChoice(const std::string& name) override;
+  void RemoveSiteChoice(const std::string& name) override;
+  void RenameSiteChoice(const std::string& oldName, const std::string& newName,
+                        const std::string& location) override;
+  void AddGliderChoice(const std::string& name) override;
+  void RemoveGliderChoice(const std::string& name) override;
+  void RenameGliderChoice(const std::string& oldName, const std::string& newName,
+                          const GliderShown& glider) override;
   void AloftraColor(bool changed);
   void MarkModified();
   void FilterCheck(bool& pass);

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <iterator>
 
-#include "core/Ascii.h"
+#include "core/NameOrder.h"
 
 namespace aloftra {
 
 namespace {
 
 bool ListTextLess(const std::string& a, const std::string& b) {
-  return CompareIgnoringCase(a, b) < 0;
+  return CompareNames(a, b) < 0;
 }
 
 bool ItemLess(const ListItem& a, const ListItem& b) {

@@ -1,6 +1,6 @@
 // The list shared by combo boxes and list boxes: entries with an optional number each, an
-// optional self-sorting order (CompareIgnoringCase, stable: a new entry goes after the
-// entries equal to it), and the selected entry. Selecting a different entry, by the pilot or
+// optional self-sorting order (CompareNames: case and accents ignored; stable: a new entry
+// goes after the entries equal to it), and the selected entry. Selecting a different entry, by the pilot or
 // by the program, runs the click handler.
 #pragma once
 

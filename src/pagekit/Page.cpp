@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "pagekit/FlightPage.h"
+
 namespace aloftra {
 
 namespace {
@@ -154,7 +156,14 @@ void Page::DisableMenuItemsOfThisPage() {
 }
 
 void Page::GotoPage(PageId target) {
+  BeforeLeavingByPageButton();
   host_.SwitchPage(*this, target);
+}
+
+void Page::JumpToFlight(int flightIndex) {
+  host_.FilterOff();
+  host_.Flights().ShowFlight(flightIndex);
+  host_.SwitchPage(*this, PageId::kAloftra);
 }
 
 void Page::FileMenu_Click(int index) {

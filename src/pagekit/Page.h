@@ -62,6 +62,13 @@ class Page : public Form {
   virtual void OnBeforeSave() {}
 
  protected:
+  // What the Details buttons of the site, glider and summary pages do: switches the filter
+  // off, shows one flight (a slot of the flight table) on the flight page and brings that
+  // page up in place of this one.
+  void JumpToFlight(int flightIndex);
+  // Runs when a page button is about to leave this page (the menus do not run it).
+  virtual void BeforeLeavingByPageButton() {}
+
   PageHost& host_;
 
  private:
