@@ -67,27 +67,27 @@ char32_t SmallLetter(char32_t c) {
 // The plain letters of the small letters of Latin-1 (from U+00DF) and Latin Extended-A; a
 // blank means the character stays itself, two letters are both compared.
 constexpr std::array<const char*, 0x180 - 0xDF> kPlainLetters = {
-    "ss",                                                    // ß
-    "a", "a", "a", "a", "a", "a", "ae", "c",                 // à-ç
-    "e", "e", "e", "e", "i", "i", "i", "i",                  // è-ï
-    "d", "n", "o", "o", "o", "o", "o", "",                   // ð-÷
-    "o", "u", "u", "u", "u", "y", "th", "y",                 // ø-ÿ
-    "a", "a", "a", "a", "a", "a", "c", "c", "c", "c", "c", "c", "c", "c",  // Ā-č
-    "d", "d", "d", "d",                                      // Ď-đ
-    "e", "e", "e", "e", "e", "e", "e", "e", "e", "e",        // Ē-ě
-    "g", "g", "g", "g", "g", "g", "g", "g",                  // Ĝ-ģ
-    "h", "h", "h", "h",                                      // Ĥ-ħ
-    "i", "i", "i", "i", "i", "i", "i", "i", "i", "i",        // Ĩ-ı
-    "ij", "ij", "j", "j", "k", "k", "k",                     // Ĳ-ĸ
-    "l", "l", "l", "l", "l", "l", "l", "l", "l", "l",        // Ĺ-ł
-    "n", "n", "n", "n", "n", "n", "n", "n", "n",             // Ń-ŋ
-    "o", "o", "o", "o", "o", "o", "oe", "oe",                // Ō-œ
-    "r", "r", "r", "r", "r", "r",                            // Ŕ-ř
-    "s", "s", "s", "s", "s", "s", "s", "s",                  // Ś-š
-    "t", "t", "t", "t", "t", "t",                            // Ţ-ŧ
-    "u", "u", "u", "u", "u", "u", "u", "u", "u", "u", "u", "u",  // Ũ-ų
-    "w", "w", "y", "y", "y",                                 // Ŵ-Ÿ
-    "z", "z", "z", "z", "z", "z", "s",                       // Ź-ſ
+    "ss",                                                                      // ß
+    "a",  "a",  "a", "a", "a", "a", "ae", "c",                                 // à-ç
+    "e",  "e",  "e", "e", "i", "i", "i",  "i",                                 // è-ï
+    "d",  "n",  "o", "o", "o", "o", "o",  "",                                  // ð-÷
+    "o",  "u",  "u", "u", "u", "y", "th", "y",                                 // ø-ÿ
+    "a",  "a",  "a", "a", "a", "a", "c",  "c",  "c", "c", "c", "c", "c", "c",  // Ā-č
+    "d",  "d",  "d", "d",                                                      // Ď-đ
+    "e",  "e",  "e", "e", "e", "e", "e",  "e",  "e", "e",                      // Ē-ě
+    "g",  "g",  "g", "g", "g", "g", "g",  "g",                                 // Ĝ-ģ
+    "h",  "h",  "h", "h",                                                      // Ĥ-ħ
+    "i",  "i",  "i", "i", "i", "i", "i",  "i",  "i", "i",                      // Ĩ-ı
+    "ij", "ij", "j", "j", "k", "k", "k",                                       // Ĳ-ĸ
+    "l",  "l",  "l", "l", "l", "l", "l",  "l",  "l", "l",                      // Ĺ-ł
+    "n",  "n",  "n", "n", "n", "n", "n",  "n",  "n",                           // Ń-ŋ
+    "o",  "o",  "o", "o", "o", "o", "oe", "oe",                                // Ō-œ
+    "r",  "r",  "r", "r", "r", "r",                                            // Ŕ-ř
+    "s",  "s",  "s", "s", "s", "s", "s",  "s",                                 // Ś-š
+    "t",  "t",  "t", "t", "t", "t",                                            // Ţ-ŧ
+    "u",  "u",  "u", "u", "u", "u", "u",  "u",  "u", "u", "u", "u",            // Ũ-ų
+    "w",  "w",  "y", "y", "y",                                                 // Ŵ-Ÿ
+    "z",  "z",  "z", "z", "z", "z", "s",                                       // Ź-ſ
 };
 
 // The characters of a name as a list compares them: small letters without accents, one

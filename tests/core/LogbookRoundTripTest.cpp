@@ -111,5 +111,37 @@ TEST(LogbookRoundTripTest, EmptyLogbookReadsBackEmpty) {
   EXPECT_EQ(-1, read.doc.CurrentPosition);
 }
 
+// Names a pilot may type on the site, glider and notes pages: whatever the pages store reads
+// back identically, in either encoding of the file.
+TEST(LogbookRoundTripTest, OddNamesOfSitesGlidersAndTopicsSurvive) {
+  const std::string kNames[] = {std::string(10000, 'x'),
+                                "Joe's Hill, North",
+                                "Line one\r\nline two",
+                                "Line\nbreak",
+                                "Ölberg – Kössen",
+                                "Олимп",
+                                "  leading and trailing  ",
+                                "1,2,3",
+                                "'",
+                                "-2",
+                                "\t",
+                                "\xE2\x80\x9Cquoted\xE2\x80\x9D"};
+  for (bool utf8 : {false, true}) {
+    Logbook book = TellingLogbook(utf8);
+    for (const std::string& name : kNames) {
+      book.sites[0].SITE_NAME = name;
+      book.sites[0].DESCRIPTION = name;
+      book.gliders[0].GLIDER_NAME = name;
+      book.gliders[0].NOTES = name;
+      book.topics[0].TOPIC = name;
+      book.topics[0].NOTE_TEXT = name;
+      const Logbook read = ReadBack(book);
+      ExpectSameFileContent(book, read);
+      ASSERT_EQ(name, read.sites[0].SITE_NAME) << name;
+      ASSERT_EQ(name, read.topics[0].TOPIC) << name;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace aloftra

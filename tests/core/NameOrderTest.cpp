@@ -22,20 +22,20 @@ TEST(NameOrderTest, LettersCompareWithoutCaseOrAccents) {
     int order;
   };
   const Case kCases[] = {
-      {"Édouard", "Edward", -1},   // "o" before "w": beside the plain E, not after Z
-      {"Édouard", "Zeta", -1},     //
-      {"édouard", "EDOUARD", 0},   // case and accents alike
-      {"Straße", "Strasse", 0},    // ß as ss
-      {"Ærø", "aero", 0},          // Æ as ae, ø as o
-      {"Łeba", "Leba", 0},         // Latin Extended-A
-      {"Ñandú", "Nandu", 0},       //
-      {"Zürich", "Zurich", 0},     //
-      {"Ötztal", "Ouray", -1},     //
-      {"Alps", "Alpstein", -1},    // a name before the longer names it begins
-      {"_Base", "Able", -1},       // other characters by their codes, as before
-      {"Été 2", "ete 10", 1},      // digits are characters, not numbers
-      {"Олимп", "олимп", 0},       // Cyrillic case
-      {"Ὄλυμπος", "Olympus", 1},   // other scripts after the Latin letters
+      {"Édouard", "Edward", -1},      // "o" before "w": beside the plain E, not after Z
+      {"Édouard", "Zeta", -1},        //
+      {"édouard", "EDOUARD", 0},      // case and accents alike
+      {"Straße", "Strasse", 0},       // ß as ss
+      {"Ærø", "aero", 0},             // Æ as ae, ø as o
+      {"Łeba", "Leba", 0},            // Latin Extended-A
+      {"Ñandú", "Nandu", 0},          //
+      {"Zürich", "Zurich", 0},        //
+      {"Ötztal", "Ouray", -1},        //
+      {"Alps", "Alpstein", -1},       // a name before the longer names it begins
+      {"_Base", "Able", -1},          // other characters by their codes, as before
+      {"Été 2", "ete 10", 1},         // digits are characters, not numbers
+      {"Олимп", "олимп", 0},          // Cyrillic case
+      {"Ὄλυμπος", "Olympus", 1},      // other scripts after the Latin letters
       {"\xC9lan", "\xC3\x89lan", 0},  // a stray Windows-1252 byte is its own character
       {"", "a", -1},
   };
@@ -46,8 +46,8 @@ TEST(NameOrderTest, LettersCompareWithoutCaseOrAccents) {
 }
 
 TEST(NameOrderTest, SortingIsATotalOrderOverMixedNames) {
-  static const std::string kPieces[] = {"e", "E", "é", "É", "ß", "ss", "æ", "ae", "z", "\"",
-                                        "'", " ", "1", "Ł", "\xFF", "\xC3", "Ω", ""};
+  static const std::string kPieces[] = {"e",  "E", "é", "É", "ß", "ss",   "æ",    "ae", "z",
+                                        "\"", "'", " ", "1", "Ł", "\xFF", "\xC3", "Ω",  ""};
   std::mt19937 random(11);
   std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
   std::vector<std::string> names;
@@ -59,8 +59,9 @@ TEST(NameOrderTest, SortingIsATotalOrderOverMixedNames) {
   }
   // Sorting must not break the strict weak order the standard library relies on.
   std::vector<std::string> sorted = names;
-  std::stable_sort(sorted.begin(), sorted.end(),
-                   [](const std::string& a, const std::string& b) { return CompareNames(a, b) < 0; });
+  std::stable_sort(sorted.begin(), sorted.end(), [](const std::string& a, const std::string& b) {
+    return CompareNames(a, b) < 0;
+  });
   for (std::size_t i = 1; i < sorted.size(); ++i)
     ASSERT_LE(CompareNames(sorted[i - 1], sorted[i]), 0) << sorted[i - 1] << " | " << sorted[i];
   for (const std::string& a : names) {
@@ -82,7 +83,7 @@ TEST(NameOrderTest, ATypedNameIsTakenWhenItDiffersOnlyInCaseOrByAQuote) {
       {"Joe\"s Hill", "Joe's Hill", true},   // the typed quote reads as an apostrophe
       {"Joe's Hill", "Joe\"s Hill", false},  // only the typed name is read that way
       {"élan", "ÉLAN", true},
-      {"Elan", "Élan", false},               // accents tell names apart
+      {"Elan", "Élan", false},  // accents tell names apart
       {"Kössen", "KÖSSEN", true},
       {"Hill", "Hill ", false},
       {"", "", true},
