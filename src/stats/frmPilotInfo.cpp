@@ -29,16 +29,14 @@ constexpr const char* kSafePilotTips[kSafePilotBoxes] = {
     "4,000 consecutive safe flights"};
 
 // The places of one wing type's column, relative to its left edge: the ratings down the
-// left, the Lilienthal award below them, the cross-country and safe-pilot awards on the
-// right. Boxes in the small frames stand closer together than the ratings.
+// left with the safe-pilot award beside them, the cross-country and Lilienthal awards below.
+// The cross-country frame is the wider one, so its caption shows whole.
 constexpr int kColumnWidth = 3690;
 constexpr int kColumnTop = 1920;
 constexpr int kColumnHeight = 4230;
 constexpr int kRatingTop = 2160;
-constexpr int kRatingStep = 240;
-constexpr int kFramedStep = 225;
-constexpr int kInnerLeft = 2040;  // the frames on the right of a column
-constexpr int kInnerWidth = 1560;
+constexpr int kBoxStep = 225;
+constexpr int kLowerFramesTop = 4470;
 
 void PlaceLabel(aloftra::Label& label, const char* caption, int left, int top, int width) {
   label.SetCaption(caption);
@@ -50,7 +48,7 @@ void PlaceBoxes(ControlArray<CheckBox>& boxes, const char* const* captions, Fram
                 int top, int width) {
   for (int i = 0; i < boxes.Count(); ++i) {
     boxes[i].SetCaption(captions[i]);
-    boxes[i].Move(left, top + kFramedStep * i, width, kFramedStep);
+    boxes[i].Move(left, top + kBoxStep * i, width, kBoxStep);
     boxes[i].SetContainer(&frame);
   }
 }
@@ -122,26 +120,26 @@ void frmPilotInfo::BuildAwardColumn(int block, int left) {
   column.Move(left, kColumnTop, kColumnWidth, kColumnHeight);
   for (int i = 0; i < kRatingBoxes; ++i) {
     ratings[i].SetCaption(kRatingCaptions[block][i]);
-    ratings[i].Move(left + 120, kRatingTop + kRatingStep * i, 1830, kRatingStep);
+    ratings[i].Move(left + 120, kRatingTop + kBoxStep * i, 1830, kBoxStep);
     ratings[i].SetContainer(&column);
   }
 
-  lilienthal.SetCaption("Lilienthal Award");
-  lilienthal.Move(left + 90, 4650, 1890, 1440);
-  PlaceBoxes(hang ? H_Lilienthal : P_Lilienthal, kLilienthalCaptions, lilienthal, left + 210, 4890,
-             1680);
-
-  crossCountry.SetCaption("Cross-Country Flight Award");
-  crossCountry.Move(left + kInnerLeft, 2130, kInnerWidth, 1650);
-  PlaceBoxes(hang ? H_XC : P_XC, kCrossCountryCaptions, crossCountry, left + kInnerLeft + 90, 2370,
-             kInnerWidth - 150);
-
   safe.SetCaption("Safe Pilot Award");
-  safe.Move(left + kInnerLeft, 3870, kInnerWidth, 1860);
+  safe.Move(left + 2040, 2160, 1590, 1875);
   ControlArray<CheckBox>& safeBoxes = hang ? H_Safe : P_Safe;
-  PlaceBoxes(safeBoxes, kSafePilotCaptions, safe, left + kInnerLeft + 90, 4110, kInnerWidth - 150);
+  PlaceBoxes(safeBoxes, kSafePilotCaptions, safe, left + 2130, 2400, 1410);
   for (int i = 0; i < kSafePilotBoxes; ++i)
     safeBoxes[i].SetToolTipText(kSafePilotTips[i]);
+
+  crossCountry.SetCaption("Cross-Country Flight Award");
+  crossCountry.Move(left + 60, kLowerFramesTop, 2040, 1635);
+  PlaceBoxes(hang ? H_XC : P_XC, kCrossCountryCaptions, crossCountry, left + 180,
+             kLowerFramesTop + 240, 1500);
+
+  lilienthal.SetCaption("Lilienthal Award");
+  lilienthal.Move(left + 2160, kLowerFramesTop, 1470, 1425);
+  PlaceBoxes(hang ? H_Lilienthal : P_Lilienthal, kLilienthalCaptions, lilienthal, left + 2250,
+             kLowerFramesTop + 240, 1320);
 
   for (Frame* frame : {&lilienthal, &crossCountry, &safe})
     frame->SetContainer(&column);
