@@ -5,6 +5,7 @@
 
 #include "core/SettingsFile.h"
 #include "flights/frmAloftra.h"
+#include "stats/frmPilotInfo.h"
 #include "support/AppFixture.h"
 
 namespace aloftra::test {
@@ -13,11 +14,8 @@ namespace {
 class DocumentCommandsTest : public AppFixture {
  protected:
   void SetUp() override { StartApp(); }
-  // One change to the logbook, the way every page reports one.
-  void MakeAChange() {
-    app->Book().pilot.PILOT_NAME = "Pat";
-    app->UpdateCaption(true, false);
-  }
+  // One change to the logbook, typed into the pilot page.
+  void MakeAChange() { app->PilotInfo().PilotName.SetText("Pat"); }
   std::vector<std::string> Captions() {
     std::vector<std::string> captions;
     for (Page* page : app->Pages())
@@ -55,7 +53,7 @@ TEST_F(DocumentCommandsTest, ExitWithChangesAsksAndCancelKeepsTheProgramAndTheCh
   EXPECT_EQ(question.buttons, MsgBoxButtons::kYesNoCancel);
   EXPECT_EQ(question.icon, MsgBoxIcon::kExclamation);
   EXPECT_FALSE(platform.QuitRequested());
-  EXPECT_EQ(app->Book().pilot.PILOT_NAME, "Pat");
+  EXPECT_EQ(app->PilotInfo().PilotName.Text(), "Pat");
   EXPECT_TRUE(app->Book().doc.modified);
 }
 
@@ -75,7 +73,7 @@ TEST_F(DocumentCommandsTest, YesOnAnUntitledLogbookRunsSaveAsAndCancellingItCanc
   app->FileCommand(kFileNew);
   ASSERT_EQ(platform.FileDialogs().size(), 1u);
   EXPECT_TRUE(platform.FileDialogs()[0].save);
-  EXPECT_EQ(app->Book().pilot.PILOT_NAME, "Pat");  // New did not go ahead
+  EXPECT_EQ(app->PilotInfo().PilotName.Text(), "Pat");  // New did not go ahead
 
   platform.QueueAnswer(MsgBoxAnswer::kYes);
   platform.QueueFile(PathIn("Saved.log"));
@@ -106,7 +104,7 @@ TEST_F(DocumentCommandsTest, CancellingTheOpenDialogLeavesTheLogbookInMemoryAlon
   platform.QueueAnswer(MsgBoxAnswer::kNo);
   platform.QueueFile(std::nullopt);
   app->FileCommand(kFileOpen);
-  EXPECT_EQ(app->Book().pilot.PILOT_NAME, "Pat");
+  EXPECT_EQ(app->PilotInfo().PilotName.Text(), "Pat");
   EXPECT_TRUE(app->Book().doc.modified);
 }
 
@@ -130,7 +128,7 @@ TEST_F(DocumentCommandsTest, AFailedOpenLeavesANewUntitledLogbook) {
   EXPECT_EQ(platform.LastMessage().prompt, "Cannot open file '" + PathIn("Broken.log") + "'.");
   EXPECT_EQ(app->Book().doc.documentName, "Untitled");
   EXPECT_EQ(app->Book().doc.filePath, "");
-  EXPECT_EQ(app->Book().pilot.PILOT_NAME, "");
+  EXPECT_EQ(app->PilotInfo().PilotName.Text(), "");
   EXPECT_FALSE(app->Book().doc.modified);
   EXPECT_FALSE(app->Aloftra().FileMenu.Item(kFileSave).enabled);
 }
@@ -208,7 +206,7 @@ TEST_F(DocumentCommandsTest, NewAfterNoDiscardsTheChangesAndResetsEverything) {
   platform.QueueAnswer(MsgBoxAnswer::kNo);
   app->FileCommand(kFileNew);
   EXPECT_EQ(app->Book().gliders.LastIndex(), -1);
-  EXPECT_EQ(app->Book().pilot.PILOT_NAME, "");
+  EXPECT_EQ(app->PilotInfo().PilotName.Text(), "");
   EXPECT_EQ(app->Aloftra().Caption(), "Aloftra - Untitled");
   EXPECT_EQ(app->Aloftra().GliderName.ListCount(), 0);
   EXPECT_FALSE(app->Aloftra().FileMenu.Item(kFileSave).enabled);

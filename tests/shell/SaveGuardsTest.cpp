@@ -8,6 +8,7 @@
 #include "core/LogbookWriter.h"
 #include "core/SettingsFile.h"
 #include "flights/frmAloftra.h"
+#include "stats/frmPilotInfo.h"
 #include "support/AppFixture.h"
 
 namespace aloftra::test {
@@ -24,10 +25,7 @@ class SaveGuardsTest : public AppFixture {
     platform.ClearMessages();
     OpenOnStart("Soaring.log", GlidersAndSites());
   }
-  void MakeAChange(const std::string& pilot) {
-    app->Book().pilot.PILOT_NAME = pilot;
-    app->UpdateCaption(true, false);
-  }
+  void MakeAChange(const std::string& pilot) { app->PilotInfo().PilotName.SetText(pilot); }
   // Another copy of the program saves the logbook with one more glider; returns the bytes.
   std::string OtherProgramSaves(const std::string& name) {
     Logbook other = GlidersAndSites();
@@ -108,7 +106,7 @@ TEST_F(SaveGuardsTest, RefusingToOverwriteCancelsTheCommandThatAskedToSave) {
         (std::vector<std::string>{"Do you want to save changes to Soaring?", kChangedQuestion}));
     EXPECT_FALSE(platform.QuitRequested());
     EXPECT_TRUE(platform.FileDialogs().empty());
-    EXPECT_EQ(app->Book().pilot.PILOT_NAME, "Pat");
+    EXPECT_EQ(app->PilotInfo().PilotName.Text(), "Pat");
     EXPECT_TRUE(app->Book().doc.modified);
     EXPECT_EQ(ReadFile("Soaring.log"), theirs);
   }
