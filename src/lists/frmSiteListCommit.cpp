@@ -58,15 +58,17 @@ bool frmSiteList::EntryChecksPass(const std::string& name) {
       return refuse("The site name '" + name + "' has already been used.", SiteName);
     }
   }
-  // An altitude the pilot has not yet left is checked here, so a value out of range never
-  // reaches the table; the box keeps it for the pilot to correct.
-  if (!AltitudeInRange(LaunchMSL, true)) {
-    SetFocus(LaunchMSL);
-    return false;
-  }
-  if (!AltitudeInRange(LandingMSL, false)) {
-    SetFocus(LandingMSL);
-    return false;
+  // An altitude typed into a box the pilot has not left yet has not been checked; one too
+  // large for the stored field is refused rather than stored as something else.
+  for (TextBox* box : {&LaunchMSL, &LandingMSL}) {
+    if (!StoredAltitude(*box, book.UNIT_FLAGS)) {
+      ShowMessage(
+          AltitudeFieldBounds(box == &LaunchMSL ? AltitudeField::kLaunch : AltitudeField::kLanding,
+                              book.UNIT_FLAGS)
+              .message);
+      SetFocus(*box);
+      return false;
+    }
   }
   if (isNew && book.sites.LowestFreeSlot() < 0 && book.sites.Full()) {
     ShowMessage("The site list is full.");
@@ -119,7 +121,7 @@ void frmSiteList::StoreInto(SiteRecord& site, const std::string& name) {
   const UnitFlags& flags = host_.Book().UNIT_FLAGS;
   site.SITE_NAME = name;
   site.LOCATION = Location.Text();
-  // The checks have kept both altitudes within bounds, which fit the stored field.
+  // The checks have made sure both altitudes fit the stored field.
   site.LAUNCH_MSL = StoredAltitude(LaunchMSL, flags).value_or(0);
   site.LANDING_MSL = StoredAltitude(LandingMSL, flags).value_or(0);
   for (int i = 0; i < kDifficultyLevels; ++i)

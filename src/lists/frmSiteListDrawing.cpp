@@ -58,7 +58,10 @@ void frmSiteList::Details_Click(int Index) {
       flight = best.OVER_LAUNCH_FLIGHT;
       break;
     case kDetailsDistance:
+      // The pointer names a flight even when none went anywhere; the box then stays empty,
+      // and so there is no distance to show.
       flight = best.DISTANCE_FLIGHT;
+      if (book.flights.IsLive(flight) && !(book.flights[flight].XC_DISTANCE > 0)) return;
       break;
     default:
       return;
