@@ -240,5 +240,22 @@ TEST_F(SitePageTest, AfterFileNewASiteCreatedHereCanBeChosenOnTheFlightPage) {
   EXPECT_EQ(FlightPage().LaunchMSL.Text(), "2000");
 }
 
+TEST_F(SitePageTest, ANewSiteIsRefusedWhenEverySlotOfTheTableIsTaken) {
+  while (!Book().sites.Full())
+    Book().sites.Append(MakeSite("Site " + std::to_string(Book().sites.SlotCount())));
+  TypeNewSite("One Too Many");
+  Page().Enter.Click();
+  EXPECT_EQ(platform.LastMessage().prompt, "The site list is full.");
+  EXPECT_EQ(Page().State, EditState::kNew);
+  EXPECT_EQ(Page().SiteName.Text(), "One Too Many");
+  EXPECT_EQ(Book().sites.SlotCount(), kMaxSlots);
+  EXPECT_EQ(Page().SiteName.FindItem("One Too Many"), -1);
+
+  // A freed slot makes room again.
+  Book().sites[7].SITE_NAME.clear();
+  Page().Enter.Click();
+  EXPECT_EQ(Book().sites[7].SITE_NAME, "One Too Many");
+}
+
 }  // namespace
 }  // namespace aloftra::test

@@ -1,5 +1,5 @@
-// The site page's statistics and their Details jumps, the wind rose, the web address, the
-// units and colours the program sets, and the page's layout.
+// The site page's statistics and their Details jumps, the wind rose, the units, and the
+// page's layout.
 #include <gtest/gtest.h>
 
 #include "SitePageFixture.h"
@@ -70,15 +70,6 @@ TEST_F(SitePageTest, RoseClicksToggleAndClearDirectionsAndEnterStoresThem) {
   EXPECT_EQ(Page().RoseFlags, expected);
 }
 
-TEST_F(SitePageTest, GoHandsTheSiteAddressToTheBrowser) {
-  Page().Go.Click();
-  EXPECT_TRUE(platform.OpenedAddresses().empty());
-  TypeInto(Page().SiteURL, "https://dunes.example/launch?x=1&y=\"2\"");
-  Page().Go.Click();
-  EXPECT_EQ(platform.OpenedAddresses(),
-            std::vector<std::string>{"https://dunes.example/launch?x=1&y=\"2\""});
-}
-
 TEST_F(SitePageTest, UnitsRelabelThePageAndRedisplayOnlyASiteNotBeingEdited) {
   EXPECT_EQ(Page().Alt3.Caption(), "Altitude Info (feet)");
   UseMetres();
@@ -97,16 +88,6 @@ TEST_F(SitePageTest, UnitsRelabelThePageAndRedisplayOnlyASiteNotBeingEdited) {
   EXPECT_EQ(Page().Alt1.Caption(), "feet");
   EXPECT_EQ(Page().LaunchMSL.Text(), "100");
   EXPECT_EQ(Page().State, EditState::kModified);
-}
-
-TEST_F(SitePageTest, TheColourModeGreysTheDisplayOnlyBoxes) {
-  EXPECT_EQ(Page().AvgAirtime.BackColor(), Rgb(220, 220, 220));
-  Book().doc.COLOR_MODE = 0;
-  app->ApplyColorMode();
-  for (TextBox* box :
-       {&Page().TotalSites, &Page().Longest, &Page().AvgAirtime, &Page().TotalAirtime})
-    EXPECT_EQ(box->BackColor(), kWhite);
-  EXPECT_EQ(Page().Location.BackColor(), kWindowBackground);
 }
 
 TEST_F(SitePageTest, ControlsLieInsideThePageBelowThePageButtonsWithoutOverlapping) {
