@@ -72,6 +72,7 @@ TEST_F(SitePageTest, ChoosingAnotherSiteOffersThePendingEntryForSavingAndKeepsWh
     EXPECT_EQ(Names(Page().SiteName), names);
     EXPECT_EQ(Names(FlightPage().SiteName), names);
     if (c.pendingNew && saved) {
+      ASSERT_EQ(Book().sites.LastIndex(), 2);
       EXPECT_EQ(Book().sites[2].LOCATION, "Coast");
       EXPECT_EQ(Page().TotalSites.Text(), "3");
     } else if (saved) {
