@@ -139,4 +139,16 @@ bool NameIsTaken(std::string_view typed, std::string_view stored) {
   return i == typed.size() && j == stored.size();
 }
 
+std::string NameAsStored(std::string_view typed) {
+  std::string name(typed);
+  for (char& c : name) {
+    if (c == '"') c = '\'';
+  }
+  return name;
+}
+
+bool IsBlankName(std::string_view typed) {
+  return typed.empty() || typed == " " || typed == "-1";
+}
+
 }  // namespace aloftra

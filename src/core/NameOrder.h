@@ -20,4 +20,12 @@ int CompareNames(std::string_view a, std::string_view b);
 // "élan" and "ÉLAN" are one name, "Elan" is another).
 bool NameIsTaken(std::string_view typed, std::string_view stored);
 
+// A typed name as the pages keep it: each double quote becomes an apostrophe, which is what
+// the logbook file holds in its place, so the name reads back exactly as it was entered.
+std::string NameAsStored(std::string_view typed);
+
+// The names refused as blank: the empty text, a single blank, and "-1", which the logbook
+// file could not give back unchanged.
+bool IsBlankName(std::string_view typed);
+
 }  // namespace aloftra

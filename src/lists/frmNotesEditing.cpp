@@ -19,10 +19,6 @@ int FirstTopicNamed(const Logbook& book, const std::string& name) {
   return -1;
 }
 
-bool IsBlankTopic(const std::string& name) {
-  return name.empty() || name == " " || name == "-1";
-}
-
 }  // namespace
 
 void frmNotes::NewTopic_Click() {
@@ -69,7 +65,7 @@ void frmNotes::Enter_Click() {
 }
 
 bool frmNotes::TopicRefused(const std::string& name) {
-  if (IsBlankTopic(name)) {
+  if (IsBlankName(name)) {
     ShowMessage("The topic cannot be blank.");
     SetFocus(Topic);
     return true;
@@ -91,8 +87,8 @@ bool frmNotes::TopicRefused(const std::string& name) {
 
 bool frmNotes::EnterTopic() {
   if (State != EditState::kModified && State != EditState::kNew) return false;
-  const std::string name = Topic.Text();
-  if (TopicRefused(name)) return false;
+  if (TopicRefused(Topic.Text())) return false;
+  const std::string name = NameAsStored(Topic.Text());
 
   Logbook& book = host_.Book();
   int slot = book.doc.currentTopic;

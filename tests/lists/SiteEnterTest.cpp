@@ -78,6 +78,7 @@ TEST_F(SitePageTest, BlankAndTakenNamesAreRefusedWithoutChangingTheTable) {
     bool editPoint;  // rename Point, else a new site
     std::string typed;
     std::string refusal;  // "" when the name is accepted
+    std::string stored{};  // the name kept, when it is not the name typed
   };
   const std::string blank = "The site name cannot be blank.";
   auto taken = [](const std::string& name) {
@@ -86,10 +87,12 @@ TEST_F(SitePageTest, BlankAndTakenNamesAreRefusedWithoutChangingTheTable) {
   const Case cases[] = {
       {false, "", blank},
       {false, " ", blank},
+      {false, "-1", blank},  // the file could not give it back
       {false, "point", taken("point")},
       {false, "DUNES", taken("DUNES")},
       {false, "Joe\"s hill", taken("Joe\"s hill")},
       {false, "Joe's Hills", ""},
+      {false, "The \"Bowl\"", "", "The 'Bowl'"},  // kept as the file gives it back
       {true, "Dunes", taken("Dunes")},
       {true, "POINT", ""},
   };
@@ -111,7 +114,9 @@ TEST_F(SitePageTest, BlankAndTakenNamesAreRefusedWithoutChangingTheTable) {
     if (c.refusal.empty()) {
       EXPECT_TRUE(platform.Messages().empty());
       EXPECT_EQ(Page().State, EditState::kClean);
-      EXPECT_EQ(Book().sites[Book().doc.currentSite].SITE_NAME, c.typed);
+      const std::string stored = c.stored.empty() ? c.typed : c.stored;
+      EXPECT_EQ(Book().sites[Book().doc.currentSite].SITE_NAME, stored);
+      EXPECT_EQ(Page().SiteName.Text(), stored);
       EXPECT_EQ(Page().TotalSites.Text(), c.editPoint ? "3" : "4");
     } else {
       ASSERT_EQ(platform.Prompts(), std::vector<std::string>{c.refusal});
