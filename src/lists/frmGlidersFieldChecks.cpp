@@ -20,13 +20,13 @@ void frmGliders::DateOfMfg_LostFocus() {
   if (State == EditState::kFilling || DateOfMfg.Text().empty()) return;
   const int year = SplitDateTime(host_.GetPlatform().Now()).year;
   std::optional<DateTime> value = ParseDateTime(DateOfMfg.Text(), year);
-  // A time of day alone is no date of manufacture.
-  if (!value || DayPart(*value) == 0) {
+  // A time of day alone (day 0) is no date of manufacture.
+  if (!value || (*value >= 0 && *value < 1)) {
     ShowMessage("Invalid date.");
     DateOfMfg.SetText("");
     return;
   }
-  DateOfMfg.SetText(FormatLongDate(static_cast<double>(DayPart(*value))));
+  DateOfMfg.SetText(FormatLongDate(*value));
 }
 
 void frmGliders::CheckWeightField(TextBox& box, const char* message) {

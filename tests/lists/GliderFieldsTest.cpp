@@ -60,6 +60,7 @@ TEST_F(GliderPageTest, FieldsAreCheckedAsTheFocusLeavesThem) {
            {&p.DateOfMfg, "3/5/2001", "Mar 5, 2001", ""},
            {&p.DateOfMfg, "5 march 01", "Mar 5, 2001", ""},
            {&p.DateOfMfg, "2001-03-05 13:30", "Mar 5, 2001", ""},
+           {&p.DateOfMfg, "1/1/1850 1:00 PM", "Jan 1, 1850", ""},
            {&p.DateOfMfg, "", "", ""},
            {&p.DateOfMfg, "13:30", "", "Invalid date."},
            {&p.DateOfMfg, "2/30/2001", "", "Invalid date."},
