@@ -19,11 +19,6 @@ namespace {
 constexpr const char* kInvalidMinimum = "Invalid minimum total takeoff weight.";
 constexpr const char* kInvalidMaximum = "Invalid maximum total takeoff weight.";
 
-// A name the pilot has not filled in.
-bool IsBlankName(const std::string& name) {
-  return name.empty() || name == " ";
-}
-
 Flag OptionFlag(const OptionButton& option) {
   return option.Value() ? kOptionSet : 0;
 }
@@ -36,8 +31,8 @@ void frmGliders::Enter_Click() {
 
 bool frmGliders::EnterGlider() {
   if (State != EditState::kModified && State != EditState::kNew) return false;
-  const std::string name = GliderName.Text();
-  if (!EntryChecksPass(name)) return false;
+  if (!EntryChecksPass(GliderName.Text())) return false;
+  const std::string name = NameAsStored(GliderName.Text());
 
   Logbook& book = host_.Book();
   const bool isNew = State == EditState::kNew;
@@ -135,7 +130,7 @@ bool frmGliders::FillRecordFromControls(GliderRecord& record) {
     return false;
   }
 
-  record.GLIDER_NAME = GliderName.Text();
+  record.GLIDER_NAME = NameAsStored(GliderName.Text());
   record.MANUFACTURER = Manufacturer.Text();
   record.MODEL = Model.Text();
   record.SIZE = GliderSize.Text();

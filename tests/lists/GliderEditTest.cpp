@@ -91,6 +91,7 @@ TEST_F(GliderPageTest, ANameTakenByAnotherGliderIsRefusedWhateverItsCase) {
   for (const Case& c : std::vector<Case>{
            {true, "", "The glider name cannot be blank."},
            {true, " ", "The glider name cannot be blank."},
+           {true, "-1", "The glider name cannot be blank."},
            {true, "falcon", "The glider name 'falcon' has already been used."},
            {true, "O\"NEIL", "The glider name 'O\"NEIL' has already been used."},
            {false, "o'neil", "The glider name 'o'neil' has already been used."},
@@ -226,6 +227,12 @@ TEST_F(GliderPageTest, ALongOddNameSurvivesSavingAndOpening) {
   Page().Notes.SetText("notes, \"quoted\"\r\nsecond line");
   Page().Enter.Click();
   ASSERT_EQ(Page().State, EditState::kClean);
+  // A text item of the file cannot hold a double quote: the name is kept with the
+  // apostrophe the file gives back, so it reads back as it was entered.
+  std::string read = name;
+  std::replace(read.begin(), read.end(), '"', '\'');
+  ASSERT_EQ(Book().gliders.SlotCount(), 3);
+  EXPECT_EQ(Glider(2).GLIDER_NAME, read);
 
   platform.QueueFile(PathIn("Odd.log"));
   app->FileCommand(kFileSaveAs);
@@ -233,9 +240,6 @@ TEST_F(GliderPageTest, ALongOddNameSurvivesSavingAndOpening) {
   platform.QueueFile(PathIn("Odd.log"));
   app->FileCommand(kFileOpen);
 
-  // A text item of the file cannot hold a double quote: it is written as an apostrophe.
-  std::string read = name;
-  std::replace(read.begin(), read.end(), '"', '\'');
   ASSERT_EQ(Book().gliders.SlotCount(), 3);
   EXPECT_EQ(Glider(2).GLIDER_NAME, read);
   EXPECT_EQ(Glider(2).NOTES, "notes, 'quoted'\r\nsecond line");
