@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -303,6 +304,83 @@ TEST_F(GuiSmokeTest, ADialogOpensOverItsPageWhichIsDisabledUntilItCloses) {
   ClickButton("frmAbout", "Close");
   EXPECT_FALSE(Shown("frmAbout"));
   EXPECT_TRUE(page->isEnabled());
+}
+
+// From File > New, with nothing but the program: a site and a glider are created on their
+// pages through the widgets, and a first flight is logged with them.
+TEST_F(GuiSmokeTest, ANewLogbookTakesAFirstFlightOnASiteAndAGliderCreatedThroughTheWidgets) {
+  ChooseMenuItem("frmAloftra", "FileMenu(0)");
+  const Logbook& book = app.Book();
+  ASSERT_EQ(book.sites.LiveCount(), 0);
+  auto activate = [this](const char* form) {
+    QWidget* window = WindowNamed(form);
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+  };
+  auto typeInto = [](QWidget* box, const char* text) {
+    ASSERT_NE(box, nullptr) << text;
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);  // over what the box holds
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Tab);
+  };
+
+  ClickButton("frmAloftra", "GotoSiteList");
+  ASSERT_TRUE(activate("frmSiteList"));
+  auto* siteName = Find<QComboBox>("frmSiteList", "SiteName");
+  ASSERT_NE(siteName, nullptr);
+  ASSERT_TRUE(siteName->isEditable());
+  // A letter no key of the test keyboard has, typed as a keyboard layout would send it.
+  siteName->lineEdit()->setFocus();
+  QTest::keyClicks(siteName->lineEdit(), "K");
+  QKeyEvent umlaut(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("\u00F6"));
+  QApplication::sendEvent(siteName->lineEdit(), &umlaut);
+  QTest::keyClicks(siteName->lineEdit(), "ssen");
+  QTest::keyClick(siteName->lineEdit(), Qt::Key_Tab);
+  typeInto(Find<QLineEdit>("frmSiteList", "Location"), "Tirol");
+  typeInto(Find<QLineEdit>("frmSiteList", "LaunchMSL"), "5000");
+  ClickButton("frmSiteList", "Enter");
+  ASSERT_EQ(book.sites.LiveCount(), 1) << platform.prompts.size();
+  EXPECT_EQ(book.sites[0].SITE_NAME, "K\xC3\xB6ssen");
+  EXPECT_EQ(book.sites[0].LAUNCH_MSL, 5000);
+  EXPECT_EQ(Find<QLineEdit>("frmSiteList", "TotalSites")->text(), QStringLiteral("1"));
+
+  ClickButton("frmSiteList", "GotoGliders");
+  ASSERT_TRUE(activate("frmGliders"));
+  auto* gliderName = Find<QComboBox>("frmGliders", "GliderName");
+  ASSERT_NE(gliderName, nullptr);
+  typeInto(gliderName->lineEdit(), "Falcon 4");
+  typeInto(Find<QLineEdit>("frmGliders", "Manufacturer"), "Wills Wing");
+  ClickButton("frmGliders", "Enter");
+  ASSERT_EQ(book.gliders.LiveCount(), 1) << platform.prompts.size();
+  EXPECT_EQ(book.gliders[0].GLIDER_NAME, "Falcon 4");
+
+  ClickButton("frmGliders", "GotoAloftra");
+  ASSERT_TRUE(activate("frmAloftra"));
+  ClickButton("frmAloftra", "NewEntry");
+  typeInto(Find<QLineEdit>("frmAloftra", "FlightDate"), "6/1/2026");
+  typeInto(Find<QLineEdit>("frmAloftra", "TimeOfDay"), "11:00 am");
+  typeInto(Find<QLineEdit>("frmAloftra", "AirTime"), "45");
+  for (const char* name : {"GliderName", "SiteName"}) {
+    auto* combo = Find<QComboBox>("frmAloftra", name);
+    ASSERT_NE(combo, nullptr) << name;
+    ASSERT_EQ(combo->count(), 1) << name;
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+  }
+  EXPECT_EQ(Find<QLineEdit>("frmAloftra", "SiteLocation")->text(), QStringLiteral("Tirol"));
+  ClickButton("frmAloftra", "Enter");
+  ASSERT_EQ(book.flights.LiveCount(), 1)
+      << (platform.prompts.empty() ? std::string() : platform.prompts.back());
+  EXPECT_EQ(book.flights[0].SITE_INDEX, 0);
+  EXPECT_EQ(book.flights[0].GLIDER_INDEX, 0);
+  EXPECT_EQ(book.flights[0].AIRTIME, 45);
+  // The statistics counted it, and the site page shows it (it was left clean).
+  EXPECT_EQ(book.sites[0].FLIGHTS, 1);
+  ClickButton("frmAloftra", "GotoSiteList");
+  EXPECT_EQ(Find<QLineEdit>("frmSiteList", "Flights")->text(), QStringLiteral("1"));
+  EXPECT_EQ(Find<QLineEdit>("frmSiteList", "TotalAirtime")->text(), QStringLiteral("0:45"));
 }
 
 }  // namespace
