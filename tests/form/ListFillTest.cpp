@@ -129,6 +129,19 @@ TEST(ListOrderTest, EntriesCompareWithAsciiLettersFoldedAndOtherBytesAsTheyAre) 
   }
 }
 
+TEST(ListFillTest, ASortedListPutsAccentedNamesBesideTheirPlainLetters) {
+  ListForm form;
+  form.Names.SetSorted(true);
+  form.Names.AddItem("Zeta");
+  form.Names.AddItem("Edward");
+  form.Names.AddItems({{"Édouard"}, {"eagle"}, {"Ötztal"}, {"Oxford"}});
+  std::vector<std::string> shown;
+  for (int i = 0; i < form.Names.ListCount(); ++i)
+    shown.push_back(form.Names.List(i));
+  EXPECT_EQ(shown,
+            (std::vector<std::string>{"eagle", "Édouard", "Edward", "Ötztal", "Oxford", "Zeta"}));
+}
+
 TEST(ListFillTest, ASortedFillOrdersCaseInsensitivelyAndKeepsEqualEntriesInTheOrderGiven) {
   ListForm form;
   form.Names.SetSorted(true);

@@ -2,8 +2,10 @@
 // reported failures.
 #include <gtest/gtest.h>
 
+#include "core/DateTime.h"
 #include "core/SettingsFile.h"
 #include "flights/frmAloftra.h"
+#include "stats/frmGraphs.h"
 #include "support/AppFixture.h"
 
 namespace aloftra::test {
@@ -33,6 +35,11 @@ TEST_F(StartupTest, AFirstStartWithoutSettingsShowsAnEmptyUntitledLogbookQuietly
   EXPECT_EQ(app->Aloftra().EntryIndex.Caption(), "- New Entry -");
   EXPECT_EQ(app->Aloftra().FlightDate.Text(), "");
   EXPECT_EQ(app->Book().doc.programFolder, folder.Path());
+  EXPECT_EQ(app->Graphs().Year.Caption(), "2001");  // the year of the clock
+  // A new logbook later shows the graphs of the year it is started in.
+  platform.SetNow(MakeDateTime(2026, 12, 8, 9));
+  app->FileCommand(kFileNew);
+  EXPECT_EQ(app->Graphs().Year.Caption(), "2026");
 }
 
 TEST_F(StartupTest, ACommandLineWithoutExtensionOpensTheLogFileOfThatName) {
