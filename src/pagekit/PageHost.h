@@ -44,6 +44,10 @@ class PageHost {
   virtual void RecomputeStatistics() = 0;
   virtual void UpdateCaption(bool modified, bool force) = 0;
   virtual void FilterOff() = 0;
+  // The units of measure or the colour mode changed: every page is told (OnUnitsChanged,
+  // OnColorModeChanged).
+  virtual void ApplyUnitLabels() = 0;
+  virtual void ApplyColorMode() = 0;
 
   // Hands a web address to the pilot's browser, with a message when that fails.
   virtual void OpenInBrowser(const std::string& address) = 0;

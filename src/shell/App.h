@@ -87,8 +87,8 @@ class App final : public PageHost {
 
   // What every page is told of: one of the Page hooks, run on every page in page order.
   void TellEveryPage(void (Page::*hook)()) { pages_.TellEvery(hook); }
-  void ApplyUnitLabels();
-  void ApplyColorMode();
+  void ApplyUnitLabels() override;
+  void ApplyColorMode() override;
 
  private:
   void FileCommand(Page& from, int item);

@@ -43,6 +43,8 @@ class RecordingHost : public PageHost {
   void RecomputeStatistics() override {}
   void UpdateCaption(bool, bool) override {}
   void FilterOff() override {}
+  void ApplyUnitLabels() override {}
+  void ApplyColorMode() override {}
   void OpenInBrowser(const std::string&) override {}
 
   Logbook book;
