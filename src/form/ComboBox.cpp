@@ -8,6 +8,9 @@ void ComboBox::SetText(std::string text) {
     return;
   }
   if (!SetProperty(text_, std::move(text))) return;
+  // Text that is no longer the selected entry's leaves nothing selected, so choosing that
+  // entry again is a choice like any other.
+  if (ListIndex() >= 0 && List(ListIndex()) != text_) DropSelection();
   if (onChange) onChange();
 }
 

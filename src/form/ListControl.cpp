@@ -128,6 +128,12 @@ void ListControl::SetListIndex(int index) {
   if (onClick) onClick();
 }
 
+void ListControl::DropSelection() {
+  if (listIndex_ == -1) return;
+  listIndex_ = -1;
+  Changed();
+}
+
 const std::string& ListControl::SelectedText() const {
   static const std::string kNone;
   return listIndex_ >= 0 ? items_[listIndex_].text : kNone;

@@ -1,7 +1,7 @@
 // The list shared by combo boxes and list boxes: entries with an optional number each, an
 // optional self-sorting order (CompareNames: case and accents ignored; stable: a new entry
-// goes after the entries equal to it), and the selected entry. Selecting a different entry, by the pilot or
-// by the program, runs the click handler.
+// goes after the entries equal to it), and the selected entry. Selecting a different entry, by the
+// pilot or by the program, runs the click handler.
 #pragma once
 
 #include <string>
@@ -62,6 +62,9 @@ class ListControl : public Control {
  protected:
   // Called when the selection changes, before the click handler runs.
   virtual void SelectionChanged() {}
+  // Selects nothing, without a click and without SelectionChanged: what typing over the
+  // selected entry of an editable combo does.
+  void DropSelection();
 
  private:
   void EntriesChanged();

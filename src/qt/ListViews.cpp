@@ -64,7 +64,18 @@ void ComboBoxView::SyncContent(bool first) {
     }
     shownEntries_ = combo_.ListRevision();
   }
-  if (widget_->currentIndex() != combo_.ListIndex()) widget_->setCurrentIndex(combo_.ListIndex());
+  if (widget_->currentIndex() != combo_.ListIndex()) {
+    // Typing over the selected entry leaves nothing selected; the widget would empty its
+    // editor for that, so the typed text and the place of the cursor in it are kept.
+    QLineEdit* editor = widget_->isEditable() ? widget_->lineEdit() : nullptr;
+    const QString typed = editor != nullptr ? editor->text() : QString();
+    const int cursor = editor != nullptr ? editor->cursorPosition() : 0;
+    widget_->setCurrentIndex(combo_.ListIndex());
+    if (editor != nullptr && combo_.ListIndex() < 0 && typed == ToQString(combo_.Text())) {
+      widget_->setEditText(typed);
+      editor->setCursorPosition(cursor);
+    }
+  }
   if (widget_->isEditable()) {
     QString text = ToQString(combo_.Text());
     if (widget_->currentText() != text) widget_->setEditText(text);

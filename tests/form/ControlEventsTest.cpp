@@ -140,6 +140,23 @@ TEST(ComboBoxTest, RemovingTheSelectedEntryLeavesNothingSelected) {
   EXPECT_EQ(form.Names.Text(), "");
 }
 
+TEST(ComboBoxTest, TypingOverTheSelectedEntryLeavesNothingSelectedSoItCanBeChosenAgain) {
+  DemoForm form;
+  form.Names.SetComboStyle(ComboBox::Style::kDropDownCombo);
+  form.Names.AddItem("Point");
+  form.Names.AddItem("Ridge");
+  std::vector<std::string> clicks;
+  form.Names.onClick = [&] { clicks.push_back(form.Names.Text()); };
+  form.Names.SetListIndex(1);
+  form.Names.SetText("Ridge");  // the entry's own text keeps it selected
+  EXPECT_EQ(form.Names.ListIndex(), 1);
+  form.Names.SetText("Ridge top");
+  EXPECT_EQ(form.Names.ListIndex(), -1);
+  EXPECT_EQ(form.Names.Text(), "Ridge top");
+  form.Names.SetListIndex(1);
+  EXPECT_EQ(clicks, (std::vector<std::string>{"Ridge", "Ridge"}));
+}
+
 TEST(FocusTest, MovingTheFocusRunsTheOldControlsLostFocusBeforeTheNewGotFocus) {
   DemoForm form;
   std::vector<std::string> events;

@@ -85,6 +85,19 @@ TEST_F(SitePageTest, ChoosingAnotherSiteOffersThePendingEntryForSavingAndKeepsWh
   }
 }
 
+// The name typed over the shown site leaves nothing selected in the list, so choosing the
+// shown site itself is a choice too: the edit is offered for saving, and No shows it as stored.
+TEST_F(SitePageTest, ChoosingTheShownSiteAfterTypingOverItsNameAsksAboutTheEdit) {
+  Page().SiteName.SetText("Big Dunes");
+  platform.QueueAnswer(MsgBoxAnswer::kNo);
+  Choose("Dunes");
+  EXPECT_EQ(platform.Prompts(), std::vector<std::string>{
+                                    "Do you want to save the changes to the 'Dunes' flying site?"});
+  EXPECT_EQ(Page().State, EditState::kClean);
+  EXPECT_EQ(Page().SiteName.Text(), "Dunes");
+  EXPECT_EQ(Book().sites[1].SITE_NAME, "Dunes");
+}
+
 TEST_F(SitePageTest, NewOnAnEditedSiteAsksAndAYesThatIsRefusedKeepsTheEdit) {
   Page().SiteName.SetText("Point");
   platform.QueueAnswer(MsgBoxAnswer::kYes);

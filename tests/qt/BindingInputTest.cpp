@@ -10,6 +10,7 @@
 
 #include "BindingFixture.h"
 #include "qt/FormCanvas.h"
+#include "qt/QtConvert.h"
 
 namespace aloftra::test {
 namespace {
@@ -126,6 +127,28 @@ TEST_F(BindingTest, TypingIntoAnEditableComboSetsItsText) {
   // No entry is added behind the pilot's back.
   QTest::keyClick(site->lineEdit(), Qt::Key_Tab);
   EXPECT_EQ(form.Site.ListCount(), 2);
+}
+
+// Typing in the middle of the chosen entry's name keeps the text and the cursor where the
+// pilot types, and leaves the entry free to be chosen again.
+TEST_F(BindingTest, TypingOverAChosenEntryKeepsTheCursorAndFreesTheEntry) {
+  ASSERT_TRUE(
+      binding.Dispatch([this] { form.Site.SetComboStyle(ComboBox::Style::kDropDownCombo); }));
+  QComboBox* site = Widget<QComboBox>("Site");
+  ClickInto(site);
+  QTest::keyClick(site, Qt::Key_Down);
+  ASSERT_EQ(form.Site.ListIndex(), 0);
+  const QString chosen = site->lineEdit()->text();
+  site->lineEdit()->setCursorPosition(1);
+  QTest::keyClicks(site->lineEdit(), "xy");
+  EXPECT_EQ(site->lineEdit()->text(), chosen.left(1) + "xy" + chosen.mid(1));
+  EXPECT_EQ(site->lineEdit()->cursorPosition(), 3);
+  EXPECT_EQ(form.Site.ListIndex(), -1);
+  EXPECT_EQ(form.Site.Text(), qt::ToStdString(site->lineEdit()->text()));
+  EXPECT_EQ(site->currentIndex(), -1);
+  QTest::keyClick(site, Qt::Key_Down);
+  EXPECT_EQ(form.Site.ListIndex(), 0);
+  EXPECT_EQ(form.Site.Text(), qt::ToStdString(chosen));
 }
 
 TEST_F(BindingTest, ClickingAListEntrySelectsIt) {
