@@ -12,6 +12,8 @@ double DegreesToRadians(double degrees, double minutes, double seconds, bool neg
 }
 
 double GreatCircleMiles(double lat1, double lon1, double lat2, double lon2) {
+  // The same point twice is no distance at all, not the few feet rounding would leave.
+  if (lat1 == lat2 && lon1 == lon2) return 0;
   double h =
       std::sin(lat1) * std::sin(lat2) + std::cos(lat1) * std::cos(lat2) * std::cos(lon1 - lon2);
   // The arc cosine of h is the angle between the points; h may stray just past +-1 by
