@@ -271,5 +271,21 @@ TEST_F(CrossCountryDialogTest, EnterAlsoCommitsTheEditsMadeOnThePageBeforeOpenin
   EXPECT_EQ(Page().State, EditState::kClean);
 }
 
+TEST_F(CrossCountryDialogTest, ADistanceTooLargeToStoreIsRefusedAndNothingIsWritten) {
+  OpenFlight(kStraightCoords, kXcStraight, 69);
+  Page().XC_Details.Click();
+  Xc().XC_FlightType.SetListIndex(kXcOutAndReturn);
+  Type(Xc().Distance, std::string(10000, '9'));
+  EXPECT_EQ(Xc().AveSpeed.Text(), "");
+  Xc().Enter.Click();
+  EXPECT_EQ(platform.LastMessage().prompt, "Invalid input values, cannot enter flight record.");
+  EXPECT_TRUE(Xc().Visible());
+  EXPECT_EQ(Flight().XC_TYPE, kXcStraight);
+  EXPECT_FLOAT_EQ(Flight().XC_DISTANCE, 69);
+  EXPECT_EQ(Page().Caption(), "Aloftra - Flights");
+  Xc().Cancel.Click();
+  EXPECT_TRUE(Page().Enabled());
+}
+
 }  // namespace
 }  // namespace aloftra::test
