@@ -4,21 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 namespace aloftra {
-
-// Failures show the parts, not the bytes.
-void PrintTo(const StoredCoordinate& item, std::ostream* out) {
-  auto part = [out](const std::optional<std::string>& text) {
-    *out << (text ? "\"" + text->substr(0, 20) + "\"" : "-") << ' ';
-  };
-  part(item.degrees);
-  part(item.minutes);
-  part(item.seconds);
-  *out << (item.hemisphere ? *item.hemisphere : '-');
-}
 
 namespace {
 
@@ -127,13 +115,6 @@ INSTANTIATE_TEST_SUITE_P(
                     {Full("1", "", "", 'N'), Full("2", "", "", 'W'), Full("3", "", "", 'N'),
                      Full("4", "", "", 'W'), Full("5", "", "", 'S'), Full("6", "", "", 'E')}}),
     [](const testing::TestParamInfo<DamagedCase>& param) { return param.param.name; });
-
-TEST(GpsCoordsText, AVeryLongPartIsKeptWhole) {
-  std::string digits(10000, '7');
-  Stored stored = SplitGpsCoords(digits + ":0:0:N," + digits + ",");
-  EXPECT_EQ(stored[0], Full(digits.c_str(), "0", "0", 'N'));
-  EXPECT_EQ(stored[1], kNothing);
-}
 
 }  // namespace
 }  // namespace aloftra
