@@ -8,6 +8,7 @@
 #include <memory>
 #include <utility>
 
+#include "flights/frmCrossCountry.h"
 #include "pagekit/Dialog.h"
 #include "shell/PlaceholderDialog.h"
 #include "shell/frmAbout.h"
@@ -22,6 +23,10 @@ struct DialogClass {
 template <>
 struct DialogClass<DialogId::kAbout> {
   using type = frmAbout;
+};
+template <>
+struct DialogClass<DialogId::kCrossCountry> {
+  using type = frmCrossCountry;
 };
 template <>
 struct DialogClass<DialogId::kSort> {

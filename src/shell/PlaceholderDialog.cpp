@@ -18,8 +18,6 @@ DialogTitle TitleOf(DialogId id) {
       return {"frmExport", "Export Data"};
     case DialogId::kPrint:
       return {"frmPrint", "Print"};
-    case DialogId::kCrossCountry:
-      return {"frmCrossCountry", "Cross-Country Flight Details"};
     case DialogId::kFilters:
       return {"frmFilters", "Aloftra Filter"};
     case DialogId::kVario:
@@ -39,6 +37,7 @@ DialogTitle TitleOf(DialogId id) {
     case DialogId::kListViewGlider:
       return {"frmListViewGlider", "Aloftra Glider List"};
     case DialogId::kAbout:
+    case DialogId::kCrossCountry:
     case DialogId::kSort:
       break;
   }
