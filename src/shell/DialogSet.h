@@ -8,6 +8,7 @@
 #include <memory>
 #include <utility>
 
+#include "flights/frmMultiFlight.h"
 #include "pagekit/Dialog.h"
 #include "shell/PlaceholderDialog.h"
 #include "shell/frmAbout.h"
@@ -26,6 +27,10 @@ struct DialogClass<DialogId::kAbout> {
 template <>
 struct DialogClass<DialogId::kSort> {
   using type = frmSort;
+};
+template <>
+struct DialogClass<DialogId::kMultiFlight> {
+  using type = frmMultiFlight;
 };
 
 class DialogSet {
