@@ -118,5 +118,75 @@ TEST_F(MultiFlightTest, CopiesShareTheAirtimeAndStartOneAirtimeAndOneIntervalApa
   }
 }
 
+TEST_F(MultiFlightTest, RefusalsNoAndCancelWriteNothing) {
+  OpenWithFlights({SourceFlight(MakeDateTime(2001, 5, 5, 12))});
+  const std::vector<FlightRecord> before = Flights();
+  Open();
+  EXPECT_FALSE(Page().Enabled());
+  struct Case {
+    const char *flights, *total, *interval, *message;
+    TextBox frmMultiFlight::*focus;
+  } cases[] = {
+      {"1", "1:00", "0:10", "The total number of flights must be 2 or more.",
+       &frmMultiFlight::TotalFlights},
+      {"61", "1:00", "0:10", "The total number of flights must be 60 or less.",
+       &frmMultiFlight::TotalFlights},
+      {"5", "", "0:10", "The total airtime must be filled in.", &frmMultiFlight::TotalAirtime},
+      {"5", "48:00", "0:10", "The total airtime must be less than 48 hours.",
+       &frmMultiFlight::TotalAirtime},
+      {"5", "32768", "0:10", "Invalid Total Airtime.", &frmMultiFlight::TotalAirtime},
+      {"5", "1:00", "24:00", "The time between flights must be less than 24 hours.",
+       &frmMultiFlight::TimeInterval},
+  };
+  // A refused box keeps the focus; acceptable texts let it go before the next case.
+  auto release = [this] {
+    Dialog().TotalAirtime.SetText("1:00");
+    Dialog().TimeInterval.SetText("0:10");
+    Dialog().SetFocus(Dialog().Ok);
+    platform.ClearMessages();
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.flights) + " / " + c.total + " / " + c.interval);
+    release();
+    Fill(c.flights, c.total, c.interval);
+    Dialog().Ok.Click();
+    EXPECT_EQ(platform.Messages().front().prompt, c.message);  // on leaving the box, or on Ok
+    EXPECT_EQ(platform.LastMessage().title, kTitle);
+    EXPECT_EQ(Dialog().ActiveControl(), &(Dialog().*c.focus));
+  }
+  release();
+  Fill("2", "61", "0:10");
+  EXPECT_EQ(Dialog().TotalAirtime.Text(), "1:01");  // rewritten when left
+  platform.QueueAnswer(MsgBoxAnswer::kNo);
+  Dialog().Ok.Click();
+  EXPECT_EQ(platform.LastMessage().prompt,
+            "The current entry will be copied once for a total of 2 flight entries.\r\n"
+            "There will be 30 minutes assigned to each flight. Do you want to continue?");
+  EXPECT_TRUE(Dialog().Visible());
+  Dialog().Cancel.Click();
+  EXPECT_TRUE(Page().Enabled());
+  EXPECT_EQ(Flights(), before);
+  EXPECT_EQ(Page().State, EditState::kClean);
+  EXPECT_FALSE(Book().doc.modified);
+  Open();  // a second use starts afresh
+  EXPECT_EQ(Dialog().TotalFlights.Text() + Dialog().TimeInterval.Text(), "0:10");
+}
+
+TEST_F(MultiFlightTest, ARefusedCopyStaysUnsavedAndTheRestAreStillTried) {
+  // Flights dated after 31 December 2100 are refused; the fourth copy would start then.
+  OpenWithFlights({SourceFlight(MakeDateTime(2100, 12, 30, 23))});
+  Run("7", "1:00", "0:10");
+  std::vector<FlightRecord> flights = Flights();
+  ASSERT_EQ(flights.size(), 4u);
+  EXPECT_EQ(FormatGeneralDate(flights.back().DATE), "12/30/2100 11:54:00 PM");
+  int refused = 0;
+  for (const std::string& prompt : platform.Prompts())
+    refused += prompt == "The flight date must be filled in." ? 1 : 0;
+  EXPECT_EQ(refused, 3);  // the fourth, fifth and sixth copies
+  EXPECT_EQ(Page().State, EditState::kNew);
+  EXPECT_FALSE(Dialog().Visible());
+  EXPECT_TRUE(Page().Enabled());
+}
+
 }  // namespace
 }  // namespace aloftra::test
