@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "flights/frmCrossCountry.h"
+#include "flights/frmMultiFlight.h"
 #include "pagekit/Dialog.h"
 #include "shell/PlaceholderDialog.h"
 #include "shell/frmAbout.h"
@@ -31,6 +32,10 @@ struct DialogClass<DialogId::kCrossCountry> {
 template <>
 struct DialogClass<DialogId::kSort> {
   using type = frmSort;
+};
+template <>
+struct DialogClass<DialogId::kMultiFlight> {
+  using type = frmMultiFlight;
 };
 
 class DialogSet {

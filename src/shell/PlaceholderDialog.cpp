@@ -28,8 +28,6 @@ DialogTitle TitleOf(DialogId id) {
       return {"frmFind", "Find"};
     case DialogId::kGoTo:
       return {"frmGoTo", "Display Flight"};
-    case DialogId::kMultiFlight:
-      return {"frmMultiFlight", "Multi-Flight Entry"};
     case DialogId::kListViewFlight:
       return {"frmListViewFlight", "Aloftra List View"};
     case DialogId::kListViewSite:
@@ -39,6 +37,7 @@ DialogTitle TitleOf(DialogId id) {
     case DialogId::kAbout:
     case DialogId::kCrossCountry:
     case DialogId::kSort:
+    case DialogId::kMultiFlight:
       break;
   }
   // The dialogs that are built have their own titles and never come here.
