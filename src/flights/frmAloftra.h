@@ -108,7 +108,7 @@ class frmAloftra : public Page, public FlightPage {
 
   // What the program tells every page.
   void OnStatisticsChanged() override { RefreshFlightNumber(); }
-  void OnUnitsChanged() override { ApplyUnitLabels(); }
+  void OnUnitsChanged() override;
   void OnColorModeChanged() override { ApplyColorMode(); }
   void OnFilterChanged() override;
   void OnLogbookReset() override { ResetForNewLogbook(); }

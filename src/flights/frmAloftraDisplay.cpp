@@ -99,6 +99,13 @@ void frmAloftra::ApplyUnitLabels() {
   Dist1.SetCaption(UnitCaption(UnitKind::kDistance, flags));
 }
 
+void frmAloftra::OnUnitsChanged() {
+  ApplyUnitLabels();
+  // A flight being edited keeps its numbers as typed; they are read in the new units when it
+  // is entered. A flight shown as stored is shown again in the new units.
+  if (State == EditState::kClean) AloftraDisplayEntry();
+}
+
 void frmAloftra::ApplyColorMode() {
   Color back = host_.Book().doc.COLOR_MODE != 0 ? kDisplayOnlyGrey : kWhite;
   FlightNo.SetBackColor(back);
