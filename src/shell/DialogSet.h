@@ -11,6 +11,8 @@
 #include "pagekit/Dialog.h"
 #include "shell/PlaceholderDialog.h"
 #include "shell/frmAbout.h"
+#include "units/frmUnits.h"
+#include "units/frmVario.h"
 #include "views/frmSort.h"
 
 namespace aloftra {
@@ -26,6 +28,14 @@ struct DialogClass<DialogId::kAbout> {
 template <>
 struct DialogClass<DialogId::kSort> {
   using type = frmSort;
+};
+template <>
+struct DialogClass<DialogId::kVario> {
+  using type = frmVario;
+};
+template <>
+struct DialogClass<DialogId::kUnits> {
+  using type = frmUnits;
 };
 
 class DialogSet {

@@ -22,10 +22,6 @@ DialogTitle TitleOf(DialogId id) {
       return {"frmCrossCountry", "Cross-Country Flight Details"};
     case DialogId::kFilters:
       return {"frmFilters", "Aloftra Filter"};
-    case DialogId::kVario:
-      return {"frmVario", "Vario Display"};
-    case DialogId::kUnits:
-      return {"frmUnits", "Units of Measure"};
     case DialogId::kFind:
       return {"frmFind", "Find"};
     case DialogId::kGoTo:
@@ -40,6 +36,8 @@ DialogTitle TitleOf(DialogId id) {
       return {"frmListViewGlider", "Aloftra Glider List"};
     case DialogId::kAbout:
     case DialogId::kSort:
+    case DialogId::kVario:
+    case DialogId::kUnits:
       break;
   }
   // The dialogs that are built have their own titles and never come here.
