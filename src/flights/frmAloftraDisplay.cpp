@@ -161,7 +161,6 @@ void frmAloftra::AloftraDisplayEntry() {
   const FlightRecord* stored = book.flights.Live(book.FlightAtPosition(position));
   if (stored == nullptr) return;
   const FlightRecord flight = *stored;
-  const UnitFlags& flags = book.UNIT_FLAGS;
 
   const FilterSettings& filter = host_.Filter();
   if (!filter.On()) {
@@ -193,17 +192,7 @@ void frmAloftra::AloftraDisplayEntry() {
   ShowGliderOf(flight);
   ShowSiteOf(flight);
 
-  Distance.SetText(flight.XC_DISTANCE == 0
-                       ? ""
-                       : DisplayValue(flight.XC_DISTANCE, UnitKind::kDistance, false, flags));
-  BaseWind.SetText(DisplayValue(flight.BASE_WIND, UnitKind::kSpeed, false, flags));
-  PeakWind.SetText(DisplayValue(flight.PEAK_WIND, UnitKind::kSpeed, false, flags));
-  MaxLift.SetText(DisplayValue(flight.MAX_LIFT, UnitKind::kClimbRate, false, flags));
-  MaxSink.SetText(DisplayValue(flight.MAX_SINK, UnitKind::kClimbRate, false, flags));
-  LaunchMSL.SetText(DisplayValue(flight.LAUNCH_MSL, UnitKind::kAltitude, true, flags));
-  LandingMSL.SetText(DisplayValue(flight.LANDING_MSL, UnitKind::kAltitude, true, flags));
-  MaxMSL.SetText(DisplayValue(flight.MAX_MSL, UnitKind::kAltitude, true, flags));
-  OverLaunch.SetText(DisplayValue(flight.OVER_LAUNCH, UnitKind::kAltitude, false, flags));
+  ShowMeasuresOf(flight);
 
   TurbulenceLevel = flight.TURBULENCE;
   RefreshTurbulenceScale();
@@ -215,6 +204,21 @@ void frmAloftra::AloftraDisplayEntry() {
   }
   AloftraColor(false);
   State = EditState::kClean;
+}
+
+void frmAloftra::ShowMeasuresOf(const FlightRecord& flight) {
+  const UnitFlags& flags = host_.Book().UNIT_FLAGS;
+  Distance.SetText(flight.XC_DISTANCE == 0
+                       ? ""
+                       : DisplayValue(flight.XC_DISTANCE, UnitKind::kDistance, false, flags));
+  BaseWind.SetText(DisplayValue(flight.BASE_WIND, UnitKind::kSpeed, false, flags));
+  PeakWind.SetText(DisplayValue(flight.PEAK_WIND, UnitKind::kSpeed, false, flags));
+  MaxLift.SetText(DisplayValue(flight.MAX_LIFT, UnitKind::kClimbRate, false, flags));
+  MaxSink.SetText(DisplayValue(flight.MAX_SINK, UnitKind::kClimbRate, false, flags));
+  LaunchMSL.SetText(DisplayValue(flight.LAUNCH_MSL, UnitKind::kAltitude, true, flags));
+  LandingMSL.SetText(DisplayValue(flight.LANDING_MSL, UnitKind::kAltitude, true, flags));
+  MaxMSL.SetText(DisplayValue(flight.MAX_MSL, UnitKind::kAltitude, true, flags));
+  OverLaunch.SetText(DisplayValue(flight.OVER_LAUNCH, UnitKind::kAltitude, false, flags));
 }
 
 void frmAloftra::ShowGliderOf(const FlightRecord& flight) {
