@@ -102,8 +102,20 @@ void frmAloftra::ApplyUnitLabels() {
 void frmAloftra::OnUnitsChanged() {
   ApplyUnitLabels();
   // A flight being edited keeps its numbers as typed; they are read in the new units when it
-  // is entered. A flight shown as stored is shown again in the new units.
-  if (State == EditState::kClean) AloftraDisplayEntry();
+  // is entered. A flight shown as stored shows its time and measures again in the new units,
+  // and nothing else: opening a logbook comes here right after showing its flight, whose
+  // checks must not report a second time.
+  if (State != EditState::kClean) return;
+  const FlightRecord* flight = host_.Book().CurrentFlight();
+  if (flight == nullptr) return;
+  const FlightRecord shown = *flight;
+  State = EditState::kFilling;
+  if (!TimeOfDay.Text().empty()) {
+    TimeOfDay.SetText(FormatGeneralDate(shown.DATE));
+    TimeOfDay_LostFocus();
+  }
+  ShowMeasuresOf(shown);
+  State = EditState::kClean;
 }
 
 void frmAloftra::ApplyColorMode() {
