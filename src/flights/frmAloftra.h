@@ -108,7 +108,7 @@ class frmAloftra : public Page, public FlightPage {
 
   // What the program tells every page.
   void OnStatisticsChanged() override { RefreshFlightNumber(); }
-  void OnUnitsChanged() override { ApplyUnitLabels(); }
+  void OnUnitsChanged() override;
   void OnColorModeChanged() override { ApplyColorMode(); }
   void OnFilterChanged() override;
   void OnLogbookReset() override { ResetForNewLogbook(); }
@@ -192,6 +192,8 @@ class frmAloftra : public Page, public FlightPage {
   // The fifteen fields of the entry that take its text and highlight colours.
   std::array<Control*, 15> EntryFields();
   void SetEntryBackColor(Color color);
+  // The distance, winds, lift, sink and altitudes of a flight in the chosen units.
+  void ShowMeasuresOf(const FlightRecord& flight);
   void ShowGliderOf(const FlightRecord& flight);
   void ShowSiteOf(const FlightRecord& flight);
   void DrawVarioBar(bool lift);

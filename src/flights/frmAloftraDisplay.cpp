@@ -99,6 +99,25 @@ void frmAloftra::ApplyUnitLabels() {
   Dist1.SetCaption(UnitCaption(UnitKind::kDistance, flags));
 }
 
+void frmAloftra::OnUnitsChanged() {
+  ApplyUnitLabels();
+  // A flight being edited keeps its numbers as typed; they are read in the new units when it
+  // is entered. A flight shown as stored shows its time and measures again in the new units,
+  // and nothing else: opening a logbook comes here right after showing its flight, whose
+  // checks must not report a second time.
+  if (State != EditState::kClean) return;
+  const FlightRecord* flight = host_.Book().CurrentFlight();
+  if (flight == nullptr) return;
+  const FlightRecord shown = *flight;
+  State = EditState::kFilling;
+  if (!TimeOfDay.Text().empty()) {
+    TimeOfDay.SetText(FormatGeneralDate(shown.DATE));
+    TimeOfDay_LostFocus();
+  }
+  ShowMeasuresOf(shown);
+  State = EditState::kClean;
+}
+
 void frmAloftra::ApplyColorMode() {
   Color back = host_.Book().doc.COLOR_MODE != 0 ? kDisplayOnlyGrey : kWhite;
   FlightNo.SetBackColor(back);
@@ -154,7 +173,6 @@ void frmAloftra::AloftraDisplayEntry() {
   const FlightRecord* stored = book.flights.Live(book.FlightAtPosition(position));
   if (stored == nullptr) return;
   const FlightRecord flight = *stored;
-  const UnitFlags& flags = book.UNIT_FLAGS;
 
   const FilterSettings& filter = host_.Filter();
   if (!filter.On()) {
@@ -186,17 +204,7 @@ void frmAloftra::AloftraDisplayEntry() {
   ShowGliderOf(flight);
   ShowSiteOf(flight);
 
-  Distance.SetText(flight.XC_DISTANCE == 0
-                       ? ""
-                       : DisplayValue(flight.XC_DISTANCE, UnitKind::kDistance, false, flags));
-  BaseWind.SetText(DisplayValue(flight.BASE_WIND, UnitKind::kSpeed, false, flags));
-  PeakWind.SetText(DisplayValue(flight.PEAK_WIND, UnitKind::kSpeed, false, flags));
-  MaxLift.SetText(DisplayValue(flight.MAX_LIFT, UnitKind::kClimbRate, false, flags));
-  MaxSink.SetText(DisplayValue(flight.MAX_SINK, UnitKind::kClimbRate, false, flags));
-  LaunchMSL.SetText(DisplayValue(flight.LAUNCH_MSL, UnitKind::kAltitude, true, flags));
-  LandingMSL.SetText(DisplayValue(flight.LANDING_MSL, UnitKind::kAltitude, true, flags));
-  MaxMSL.SetText(DisplayValue(flight.MAX_MSL, UnitKind::kAltitude, true, flags));
-  OverLaunch.SetText(DisplayValue(flight.OVER_LAUNCH, UnitKind::kAltitude, false, flags));
+  ShowMeasuresOf(flight);
 
   TurbulenceLevel = flight.TURBULENCE;
   RefreshTurbulenceScale();
@@ -208,6 +216,21 @@ void frmAloftra::AloftraDisplayEntry() {
   }
   AloftraColor(false);
   State = EditState::kClean;
+}
+
+void frmAloftra::ShowMeasuresOf(const FlightRecord& flight) {
+  const UnitFlags& flags = host_.Book().UNIT_FLAGS;
+  Distance.SetText(flight.XC_DISTANCE == 0
+                       ? ""
+                       : DisplayValue(flight.XC_DISTANCE, UnitKind::kDistance, false, flags));
+  BaseWind.SetText(DisplayValue(flight.BASE_WIND, UnitKind::kSpeed, false, flags));
+  PeakWind.SetText(DisplayValue(flight.PEAK_WIND, UnitKind::kSpeed, false, flags));
+  MaxLift.SetText(DisplayValue(flight.MAX_LIFT, UnitKind::kClimbRate, false, flags));
+  MaxSink.SetText(DisplayValue(flight.MAX_SINK, UnitKind::kClimbRate, false, flags));
+  LaunchMSL.SetText(DisplayValue(flight.LAUNCH_MSL, UnitKind::kAltitude, true, flags));
+  LandingMSL.SetText(DisplayValue(flight.LANDING_MSL, UnitKind::kAltitude, true, flags));
+  MaxMSL.SetText(DisplayValue(flight.MAX_MSL, UnitKind::kAltitude, true, flags));
+  OverLaunch.SetText(DisplayValue(flight.OVER_LAUNCH, UnitKind::kAltitude, false, flags));
 }
 
 void frmAloftra::ShowGliderOf(const FlightRecord& flight) {

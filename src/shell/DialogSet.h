@@ -13,6 +13,8 @@
 #include "pagekit/Dialog.h"
 #include "shell/PlaceholderDialog.h"
 #include "shell/frmAbout.h"
+#include "units/frmUnits.h"
+#include "units/frmVario.h"
 #include "views/frmSort.h"
 
 namespace aloftra {
@@ -36,6 +38,14 @@ struct DialogClass<DialogId::kSort> {
 template <>
 struct DialogClass<DialogId::kMultiFlight> {
   using type = frmMultiFlight;
+};
+template <>
+struct DialogClass<DialogId::kVario> {
+  using type = frmVario;
+};
+template <>
+struct DialogClass<DialogId::kUnits> {
+  using type = frmUnits;
 };
 
 class DialogSet {

@@ -20,10 +20,6 @@ DialogTitle TitleOf(DialogId id) {
       return {"frmPrint", "Print"};
     case DialogId::kFilters:
       return {"frmFilters", "Aloftra Filter"};
-    case DialogId::kVario:
-      return {"frmVario", "Vario Display"};
-    case DialogId::kUnits:
-      return {"frmUnits", "Units of Measure"};
     case DialogId::kFind:
       return {"frmFind", "Find"};
     case DialogId::kGoTo:
@@ -38,6 +34,8 @@ DialogTitle TitleOf(DialogId id) {
     case DialogId::kCrossCountry:
     case DialogId::kSort:
     case DialogId::kMultiFlight:
+    case DialogId::kVario:
+    case DialogId::kUnits:
       break;
   }
   // The dialogs that are built have their own titles and never come here.

@@ -49,8 +49,12 @@ UnitButton ChosenUnit(UnitKind kind, const UnitFlags& flags) {
   return ChosenInGroup(ButtonsOf(kind), flags);
 }
 
+const char* UnitButtonCaption(UnitButton button) {
+  return kButtonCaptions[button];
+}
+
 std::string UnitCaption(UnitKind kind, const UnitFlags& flags) {
-  return kButtonCaptions[ChosenUnit(kind, flags)];
+  return UnitButtonCaption(ChosenUnit(kind, flags));
 }
 
 std::string AltitudeInfoCaption(const UnitFlags& flags) {

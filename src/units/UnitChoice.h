@@ -17,6 +17,9 @@ enum class UnitKind { kSpeed = 0, kAltitude = 1, kClimbRate = 2, kDistance = 3, 
 // storage unit, and a group with two flags at 1 takes the first of them.
 UnitButton ChosenUnit(UnitKind kind, const UnitFlags& flags);
 
+// The caption of a button of the units dialog: "mph", "km/h", ... "AM/PM", "24-Hour".
+const char* UnitButtonCaption(UnitButton button);
+
 // The caption of the chosen unit of a kind: "mph", "km/h" or "knots"; "feet" or "m"; "fpm"
 // or "m/s"; "miles" or "km"; "lbs" or "kg". These are the texts of the unit labels.
 std::string UnitCaption(UnitKind kind, const UnitFlags& flags);

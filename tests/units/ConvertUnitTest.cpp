@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+
+#include "core/Numbers.h"
 
 namespace aloftra {
 namespace {
@@ -176,6 +179,61 @@ TEST(ConvertUnit, ATypedNumberTooLargeForAnyFieldIsRefusedNotStoredAsZero) {
   EXPECT_EQ(ToStoredInt16(ConvertUnit("1E307", UnitKind::kClimbRate, kIn, true,
                                       Choosing(kUnitMetresPerSecond))),
             std::nullopt);
+}
+
+struct RoundTrip {
+  UnitButton unit;
+  UnitKind kind;
+  bool integerField;  // altitudes, lift and sink; else a single-precision field
+  double step;        // the last digit of the shown value
+  int steps;          // values 0, step, 2 step ... steps x step are typed
+};
+
+// Every value a pilot can type in every unit, stored the way its field stores it and shown
+// again, comes back to within one in its last digit: the two directions' own factors and the
+// rounding on the way may move it, but never further.
+TEST(ConvertUnit, AValueTypedStoredAndShownAgainMovesAtMostOneInItsLastDigit) {
+  const RoundTrip trips[] = {
+      {kUnitMph, UnitKind::kSpeed, false, 1, 300},
+      {kUnitKmh, UnitKind::kSpeed, false, 1, 500},
+      {kUnitKnots, UnitKind::kSpeed, false, 1, 300},
+      {kUnitFeet, UnitKind::kAltitude, true, 1, 30000},
+      {kUnitMetres, UnitKind::kAltitude, true, 1, 9000},
+      {kUnitFpm, UnitKind::kClimbRate, true, 1, 3000},
+      {kUnitMetresPerSecond, UnitKind::kClimbRate, true, 0.01, 5000},
+      {kUnitMiles, UnitKind::kDistance, false, 0.1, 5000},
+      {kUnitKilometres, UnitKind::kDistance, false, 0.1, 10000},
+      {kUnitPounds, UnitKind::kWeight, false, 1, 600},
+      {kUnitKilograms, UnitKind::kWeight, false, 1, 300},
+  };
+  for (const RoundTrip& trip : trips) {
+    const UnitFlags flags = Choosing(trip.unit);
+    int moved = 0;
+    for (int k = 0; k <= trip.steps; ++k) {
+      const double typed = k * trip.step;
+      const std::string stored = ConvertUnit(FormatFixed(typed, 2), trip.kind, kIn, true, flags);
+      std::string storedText;
+      if (trip.integerField) {
+        std::optional<std::int16_t> value = ToStoredInt16(stored);
+        ASSERT_TRUE(value.has_value()) << stored;
+        storedText = std::to_string(*value);
+      } else {
+        std::optional<float> value = ToStoredSingle(stored);
+        ASSERT_TRUE(value.has_value()) << stored;
+        storedText = FormatSingleItem(*value);
+      }
+      const double shown =
+          ParseLeadingNumber(ConvertUnit(storedText, trip.kind, kOut, true, flags));
+      const double drift = std::fabs(shown - typed) / trip.step;
+      ASSERT_LE(drift, 1.0 + 1e-9) << UnitCaption(trip.kind, flags) << ": typed " << typed
+                                   << ", stored " << storedText << ", shown " << shown;
+      if (drift > 0.5) ++moved;
+    }
+    // The storage units themselves never drift.
+    if (ChosenUnit(trip.kind, DefaultUnitFlags()) == trip.unit) {
+      EXPECT_EQ(moved, 0) << UnitCaption(trip.kind, flags);
+    }
+  }
 }
 
 }  // namespace
