@@ -180,6 +180,19 @@ void frmCrossCountry::LonDir_MouseDown(int Index) {
   UpdateCoordinates();
 }
 
+void frmCrossCountry::Coordinate_KeyPress(bool latitude, int Index, int& KeyAscii) {
+  const char letter = KeyAscii >= 'a' && KeyAscii <= 'z' ? static_cast<char>(KeyAscii - 32)
+                                                         : static_cast<char>(KeyAscii);
+  const bool hemisphere =
+      latitude ? (letter == 'N' || letter == 'S') : (letter == 'W' || letter == 'E');
+  if (!hemisphere) return;
+  KeyAscii = 0;
+  TextBox& box = latitude ? LatDir[Index] : LonDir[Index];
+  box.SetText(std::string(1, letter));
+  pointsEdited_ = true;
+  UpdateCoordinates();
+}
+
 void frmCrossCountry::UpdateCoordinates() {
   // A value counts only when all three of its boxes hold something; a number too large to
   // read (a box of thousands of digits) leaves it out as well.

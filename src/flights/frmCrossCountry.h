@@ -66,6 +66,9 @@ class frmCrossCountry : public Dialog {
   void Coordinate_Change();
   void LatDir_MouseDown(int Index);
   void LonDir_MouseDown(int Index);
+  // From the keyboard: a hemisphere letter typed in a value's boxes sets that value's
+  // hemisphere ("45S" in a latitude) and is not typed into the box.
+  void Coordinate_KeyPress(bool latitude, int Index, int& KeyAscii);
   void Distance_Change();
   void Calculate_Click();
   void Clear_Click();

@@ -150,6 +150,12 @@ void frmCrossCountry::WireEvents() {
          {&LatDeg[row], &LatMin[row], &LatSec[row], &LonDeg[row], &LonMin[row], &LonSec[row]}) {
       box->onChange = [this] { Coordinate_Change(); };
     }
+    for (TextBox* box : {&LatDeg[row], &LatMin[row], &LatSec[row]}) {
+      box->onKeyPress = [this, row](int& key) { Coordinate_KeyPress(true, row, key); };
+    }
+    for (TextBox* box : {&LonDeg[row], &LonMin[row], &LonSec[row]}) {
+      box->onKeyPress = [this, row](int& key) { Coordinate_KeyPress(false, row, key); };
+    }
     LatDir[row].onMouseDown = [this, row](int, int, double, double) { LatDir_MouseDown(row); };
     LonDir[row].onMouseDown = [this, row](int, int, double, double) { LonDir_MouseDown(row); };
   }

@@ -129,6 +129,17 @@ TEST_F(CrossCountryDialogTest, OutAndReturnAndTriangleUseTheirRows) {
   Xc().LonDir[1].MouseDown(kLeftButton, 0, 10, 10);
   EXPECT_EQ(Xc().LonDir[1].Text(), "W");
   EXPECT_EQ(Xc().ActiveControl(), &Xc().LonDeg[1]);
+  // From the keyboard, a hemisphere letter typed in a value's boxes sets it instead.
+  EXPECT_EQ(Xc().LatMin[2].KeyPress('n'), 0);
+  EXPECT_EQ(Xc().LatDir[2].Text(), "N");
+  EXPECT_EQ(Xc().LatSec[2].KeyPress('s'), 0);
+  EXPECT_EQ(Xc().LatDir[2].Text(), "S");
+  EXPECT_EQ(Xc().LonSec[1].KeyPress('E'), 0);
+  EXPECT_EQ(Xc().LonDir[1].Text(), "E");
+  EXPECT_EQ(Xc().LonDeg[1].KeyPress('N'), 'N');  // not a longitude's letter
+  EXPECT_EQ(Xc().LonDeg[1].KeyPress('w'), 0);
+  EXPECT_EQ(Xc().LonDir[1].Text(), "W");
+  EXPECT_EQ(Xc().LatDeg[2].Text(), "45");
 
   Xc().XC_FlightType.SetListIndex(kXcOutAndReturn);
   EXPECT_FALSE(Xc().LatDeg[2].Visible());
