@@ -22,6 +22,11 @@ class TextBoxView : public ControlView {
   bool FillsBackground() const override { return false; }
   bool TakesKeyPress() const override { return true; }
   bool KeepsEnter() const override { return editor_ != nullptr; }
+  // A box whose form watches the mouse on it (a hemisphere box that turns over when
+  // pressed) reports the mouse to the form instead of placing a cursor.
+  bool ReportsMouse() const override {
+    return box_.onMouseDown || box_.onMouseUp || box_.onDblClick;
+  }
 
  private:
   struct Selection {

@@ -151,6 +151,25 @@ TEST_F(BindingTest, TypingOverAChosenEntryKeepsTheCursorAndFreesTheEntry) {
   EXPECT_EQ(form.Site.Text(), qt::ToStdString(chosen));
 }
 
+// A box the form watches the mouse on turns the press over to the form, whose handler may
+// change the box and put the focus elsewhere; other boxes place the cursor as usual.
+TEST_F(BindingTest, APressOnABoxWithAMouseHandlerReachesTheForm) {
+  ASSERT_TRUE(binding.Dispatch([this] {
+    form.Height.SetText("N");
+    form.Height.onMouseDown = [this](int, int, double, double) {
+      form.Height.SetText(form.Height.Text() == "N" ? "S" : "N");
+      form.SetFocus(form.Name);
+    };
+  }));
+  QLineEdit* height = Widget<QLineEdit>("Height");
+  QTest::mouseClick(height, Qt::LeftButton);
+  EXPECT_EQ(form.Height.Text(), "S");
+  EXPECT_EQ(height->text(), QStringLiteral("S"));
+  EXPECT_TRUE(Widget<QLineEdit>("Name")->hasFocus());
+  QTest::mouseClick(height, Qt::LeftButton);
+  EXPECT_EQ(form.Height.Text(), "N");
+}
+
 TEST_F(BindingTest, ClickingAListEntrySelectsIt) {
   QListWidget* gliders = Widget<QListWidget>("Gliders");
   QRect second = gliders->visualItemRect(gliders->item(1));
