@@ -6,13 +6,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
@@ -381,6 +384,39 @@ TEST_F(GuiSmokeTest, ANewLogbookTakesAFirstFlightOnASiteAndAGliderCreatedThrough
   ClickButton("frmAloftra", "GotoSiteList");
   EXPECT_EQ(Find<QLineEdit>("frmSiteList", "Flights")->text(), QStringLiteral("1"));
   EXPECT_EQ(Find<QLineEdit>("frmSiteList", "TotalAirtime")->text(), QStringLiteral("0:45"));
+}
+
+// The options dialogs through their widgets: metres chosen in the units dialog relabel the
+// pages, and the vario dialog's plain display turns the display-only boxes white.
+TEST_F(GuiSmokeTest, TheUnitsAndVarioDialogsChangeEveryPage) {
+  ChooseMenuItem("frmAloftra", "OptionsMenu(4)");
+  ASSERT_TRUE(Shown("frmUnits"));
+  auto* metres = Find<QRadioButton>("frmUnits", "Units(4)");
+  ASSERT_NE(metres, nullptr);
+  QTest::mouseClick(metres, Qt::LeftButton, {}, QPoint(6, metres->height() / 2));
+  ClickButton("frmUnits", "Ok");
+  EXPECT_FALSE(Shown("frmUnits"));
+  auto* launchUnit = Find<QLabel>("frmAloftra", "Alt1");
+  ASSERT_NE(launchUnit, nullptr);
+  EXPECT_EQ(launchUnit->text(), QStringLiteral("m"));
+  EXPECT_EQ(Title("frmAloftra"), QStringLiteral("Aloftra - Ridge*"));
+  ClickButton("frmAloftra", "GotoSiteList");  // a page's window is made as it is first shown
+  auto* siteAltitudes = Find<QGroupBox>("frmSiteList", "Alt3");
+  ASSERT_NE(siteAltitudes, nullptr);
+  EXPECT_EQ(siteAltitudes->title(), QStringLiteral("Altitude Info (meters)"));
+  ClickButton("frmSiteList", "GotoAloftra");
+
+  ChooseMenuItem("frmAloftra", "OptionsMenu(2)");
+  ASSERT_TRUE(Shown("frmVario"));
+  auto* color = Find<QCheckBox>("frmVario", "ColorMode");
+  ASSERT_NE(color, nullptr);
+  ASSERT_TRUE(color->isChecked());
+  QTest::mouseClick(color, Qt::LeftButton, {}, QPoint(6, color->height() / 2));
+  ClickButton("frmVario", "Ok");
+  EXPECT_EQ(app.Book().doc.COLOR_MODE, 0);
+  auto* flightNo = Find<QLineEdit>("frmAloftra", "FlightNo");
+  ASSERT_NE(flightNo, nullptr);
+  EXPECT_EQ(flightNo->palette().color(QPalette::Base), QColor(255, 255, 255));
 }
 
 }  // namespace
