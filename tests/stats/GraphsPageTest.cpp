@@ -65,6 +65,9 @@ TEST_F(GraphsPageTest, DrawsTheYearWithScalesTotalsAndReadOut) {
   flights.push_back(Flight(MakeDateTime(2001, 2, 28, 12), 30));
   flights.push_back(Flight(MakeDateTime(2001, 12, 31, 12), 20, 1));
   flights.push_back(Flight(MakeDateTime(2002, 1, 1, 12), 600));
+  FlightValues grounded = Flight(MakeDateTime(2001, 3, 1, 20), 600);
+  grounded.nonFlying = true;  // neither counted nor drawn
+  flights.push_back(grounded);
   Open(2001, flights);
 
   frmGraphs& page = Page();
@@ -95,14 +98,6 @@ TEST_F(GraphsPageTest, DrawsTheYearWithScalesTotalsAndReadOut) {
   EXPECT_FALSE(page.Visible());
   EXPECT_FALSE(app->Filter().On());
   EXPECT_EQ(app->Book().CurrentFlight()->DATE, MakeDateTime(2001, 2, 28, 12));
-}
-
-TEST_F(GraphsPageTest, ClickBetweenTwoFlightsOpensTheLater) {
-  Open(2001, {Flight(MakeDateTime(2001, 5, 4, 18), 60), Flight(MakeDateTime(2001, 5, 6, 8), 60)});
-  PointAt(SlotX(DaySlotOf(2001, MakeDateTime(2001, 5, 5))));
-  EXPECT_EQ(Page().DisplayDate.Text(), "May 5, 2001");
-  Page().MouseUp(kRightButton, 0, 0, 0);
-  EXPECT_EQ(app->Book().CurrentFlight()->DATE, MakeDateTime(2001, 5, 6, 8));
 }
 
 TEST_F(GraphsPageTest, FilterHidesFlightsAndItsStatusFollows) {

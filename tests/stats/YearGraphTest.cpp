@@ -97,28 +97,6 @@ TEST(YearGraphTest, DaysTakeFixedSlotsAndTheReadOutFindsThemAgain) {
   EXPECT_EQ(DayOfYearAt(2001, 1680 + 150 + 15 * 59, 1680), 59);  // the empty slot: Feb 28
 }
 
-TEST(YearGraphTest, TallyCountsPassingFlyingEntriesOfTheYearOnly) {
-  Logbook book = GlidersAndSites();
-  AddFlight(book, {.date = MakeDateTime(2001, 3, 1, 10), .airtime = 30});
-  AddFlight(book, {.date = MakeDateTime(2001, 3, 1, 15), .airtime = 65});
-  AddFlight(book, {.date = MakeDateTime(2001, 3, 1, 16), .airtime = 50, .nonFlying = true});
-  int rejected = AddFlight(book, {.date = MakeDateTime(2001, 3, 2), .airtime = 40});
-  AddFlight(book, {.date = MakeDateTime(2002, 3, 1), .airtime = 20});
-  AddFlight(book, {.date = MakeDateTime(2001, 12, 31, 22), .airtime = 10});
-  RebuildFlightOrder(book);
-
-  YearTally tally = TallyYear(book, 2001, [rejected](int index) { return index != rejected; });
-  EXPECT_EQ(tally.flights[60], 2);
-  EXPECT_EQ(tally.airtime[60], 95);
-  EXPECT_EQ(tally.flights[61], 0);
-  EXPECT_EQ(tally.flights[365], 1);
-  EXPECT_EQ(tally.maxFlights, 2);
-  EXPECT_EQ(tally.maxAirtime, 95);
-  EXPECT_EQ(tally.totalFlights, 3);
-  EXPECT_EQ(tally.totalAirtime, 105);
-  EXPECT_EQ(TallyYear(book, 1999, [](int) { return true; }).totalFlights, 0);
-}
-
 TEST(YearGraphTest, SumsPastTheSixteenBitLimitStayExact) {
   Logbook book;
   for (int i = 0; i < 600; ++i)
