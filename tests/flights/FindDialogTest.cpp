@@ -16,7 +16,7 @@ class FindDialogTest : public FlightPageTest {
   frmFind& Find() { return app->Dialogs().Get<DialogId::kFind>(); }
   frmGoTo& GoTo() { return app->Dialogs().Get<DialogId::kGoTo>(); }
 
-  // Entered out of date order, with airtimes that put the date order upside down.
+  // Entered out of date order; the airtime order is the date order upside down.
   void OpenRemarkedFlights() {
     auto flight = [](int day, int glider, int airtime, const char* remarks, bool nonFlying) {
       FlightRecord record = MakeFlight({.date = MakeDateTime(2001, 5, day, 10),
@@ -26,10 +26,10 @@ class FindDialogTest : public FlightPageTest {
       record.REMARKS = remarks;
       return record;
     };
-    OpenWithFlights({flight(3, kFalcon, 20, "sinking, no abc", false),
-                     flight(1, kFalcon, 90, "Thermal ABC day", false),
-                     flight(4, kFalcon, 10, "ground school abc", true),
-                     flight(2, kMentor, 60, "Ridge abc again", false)});
+    OpenWithFlights({flight(3, kFalcon, 60, "sinking, no abc", false),
+                     flight(1, kFalcon, 10, "Thermal ABC day", false),
+                     flight(4, kFalcon, 90, "ground school abc", true),
+                     flight(2, kMentor, 20, "Ridge abc again", false)});
   }
   void Search(const std::string& text) {
     Page().SearchMenu.Click(kSearchFind);
@@ -54,13 +54,13 @@ TEST_F(FindDialogTest, FindNextFollowsTheDateOrderUnderAnotherSortKeyAndWraps) {
   struct Visit {
     const char* remarks;
     int selStart;
-    int airtimePosition;  // 90, 60, 20, 10 minutes
+    int airtimePosition;  // the longest flight first
   };
-  const Visit expected[] = {{"Thermal ABC day", 8, 0},
-                            {"Ridge abc again", 6, 1},
-                            {"sinking, no abc", 12, 2},
-                            {"ground school abc", 14, 3},
-                            {"Thermal ABC day", 8, 0}};
+  const Visit expected[] = {{"Thermal ABC day", 8, 3},
+                            {"Ridge abc again", 6, 2},
+                            {"sinking, no abc", 12, 1},
+                            {"ground school abc", 14, 0},
+                            {"Thermal ABC day", 8, 3}};
   bool first = true;
   for (const Visit& visit : expected) {
     SCOPED_TRACE(visit.remarks);
