@@ -1,5 +1,6 @@
 // The flight page's lists of site and glider names, kept in step with the site and glider
-// pages, and the jump to one flight that their Details buttons make.
+// pages, the jump to one flight that their Details buttons make, and the selection the find
+// dialog makes in the remarks.
 #include "flights/frmAloftra.h"
 #include "views/FlightLookup.h"
 
@@ -16,6 +17,11 @@ void RemoveFirstNamed(ComboBox& list, const std::string& name) {
 void frmAloftra::ShowFlight(int flightIndex) {
   if (!MoveToFlight(host_.Book(), flightIndex)) return;
   AloftraDisplayEntry();
+}
+
+void frmAloftra::SelectInRemarks(int start, int length) {
+  Remarks.SetSelection(start, length);
+  SetFocus(Remarks);
 }
 
 void frmAloftra::AddSiteChoice(const std::string& name) {

@@ -23,6 +23,8 @@ class FlightPage {
   // Shows one flight (a slot of the flight table) as the current entry: its row in the
   // current order becomes the current position. The caller switches the filter off first.
   virtual void ShowFlight(int flightIndex) = 0;
+  // Selects characters of the remarks box (start counted from 0) and gives it the focus.
+  virtual void SelectInRemarks(int start, int length) = 0;
 
   // The flight page's lists of site and glider names follow the site and glider pages.
   virtual void AddSiteChoice(const std::string& name) = 0;

@@ -15,6 +15,8 @@
 #include "shell/frmAbout.h"
 #include "units/frmUnits.h"
 #include "units/frmVario.h"
+#include "views/frmFind.h"
+#include "views/frmGoTo.h"
 #include "views/frmSort.h"
 
 namespace aloftra {
@@ -34,6 +36,14 @@ struct DialogClass<DialogId::kCrossCountry> {
 template <>
 struct DialogClass<DialogId::kSort> {
   using type = frmSort;
+};
+template <>
+struct DialogClass<DialogId::kFind> {
+  using type = frmFind;
+};
+template <>
+struct DialogClass<DialogId::kGoTo> {
+  using type = frmGoTo;
 };
 template <>
 struct DialogClass<DialogId::kMultiFlight> {

@@ -76,7 +76,7 @@ void App::SearchCommand(Page& from, int item) {
       OpenDialog(DialogId::kFind, from);
       break;
     case kSearchFindNext:
-      // Repeats the last search; there is none until a search has been made.
+      dialogs_.Get<DialogId::kFind>().FindTextString(from);
       break;
     case kSearchListView:
       if (std::optional<DialogId> listView = ListViewFor(from.Id())) {

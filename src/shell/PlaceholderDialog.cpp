@@ -20,10 +20,6 @@ DialogTitle TitleOf(DialogId id) {
       return {"frmPrint", "Print"};
     case DialogId::kFilters:
       return {"frmFilters", "Aloftra Filter"};
-    case DialogId::kFind:
-      return {"frmFind", "Find"};
-    case DialogId::kGoTo:
-      return {"frmGoTo", "Display Flight"};
     case DialogId::kListViewFlight:
       return {"frmListViewFlight", "Aloftra List View"};
     case DialogId::kListViewSite:
@@ -33,6 +29,8 @@ DialogTitle TitleOf(DialogId id) {
     case DialogId::kAbout:
     case DialogId::kCrossCountry:
     case DialogId::kSort:
+    case DialogId::kFind:
+    case DialogId::kGoTo:
     case DialogId::kMultiFlight:
     case DialogId::kVario:
     case DialogId::kUnits:

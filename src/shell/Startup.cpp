@@ -71,6 +71,7 @@ void App::InitNewLogbook() {
   logbook_.ResetToNew();
   ApplyUnitLabels();
   FilterOff();
+  dialogs_.Get<DialogId::kFind>().Settings = FindSettings{};
   TellEveryPage(&Page::OnLogbookReset);
   documents_.SetSaveEnabled(false);
   documents_.UpdateCaption(false, true);
