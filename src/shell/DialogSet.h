@@ -15,6 +15,7 @@
 #include "shell/frmAbout.h"
 #include "units/frmUnits.h"
 #include "units/frmVario.h"
+#include "views/frmFilters.h"
 #include "views/frmSort.h"
 
 namespace aloftra {
@@ -34,6 +35,10 @@ struct DialogClass<DialogId::kCrossCountry> {
 template <>
 struct DialogClass<DialogId::kSort> {
   using type = frmSort;
+};
+template <>
+struct DialogClass<DialogId::kFilters> {
+  using type = frmFilters;
 };
 template <>
 struct DialogClass<DialogId::kMultiFlight> {

@@ -18,8 +18,6 @@ DialogTitle TitleOf(DialogId id) {
       return {"frmExport", "Export Data"};
     case DialogId::kPrint:
       return {"frmPrint", "Print"};
-    case DialogId::kFilters:
-      return {"frmFilters", "Aloftra Filter"};
     case DialogId::kFind:
       return {"frmFind", "Find"};
     case DialogId::kGoTo:
@@ -33,6 +31,7 @@ DialogTitle TitleOf(DialogId id) {
     case DialogId::kAbout:
     case DialogId::kCrossCountry:
     case DialogId::kSort:
+    case DialogId::kFilters:
     case DialogId::kMultiFlight:
     case DialogId::kVario:
     case DialogId::kUnits:
