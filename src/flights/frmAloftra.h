@@ -132,6 +132,7 @@ class frmAloftra : public Page, public FlightPage {
   void NewEntry_Click();
   void ViewEntry_Click(int Index) override;
   void ShowFlight(int flightIndex) override;
+  void RedisplayCurrentEntry() override;
 
   // The site and glider lists, kept in step with the site and glider pages.
   void AddSiteChoice(const std::string& name) override;

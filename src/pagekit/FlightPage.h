@@ -23,6 +23,9 @@ class FlightPage {
   // Shows one flight (a slot of the flight table) as the current entry: its row in the
   // current order becomes the current position. The caller switches the filter off first.
   virtual void ShowFlight(int flightIndex) = 0;
+  // Shows the current entry again (its "n of m" after a filter change), unless the page holds
+  // unsaved edits or a new entry: those stay on screen.
+  virtual void RedisplayCurrentEntry() = 0;
 
   // The flight page's lists of site and glider names follow the site and glider pages.
   virtual void AddSiteChoice(const std::string& name) = 0;

@@ -323,7 +323,7 @@ void frmFilters::Ok_Click() {
 
   FlightPage& flights = host_.Flights();
   if (!filter.On() || book.LastPosition() < 0) {
-    if (book.CurrentFlightIndex() >= 0) flights.ShowFlight(book.CurrentFlightIndex());
+    flights.RedisplayCurrentEntry();
     Close();
     return;
   }

@@ -187,6 +187,18 @@ TEST_F(FilterDialogTest, NoPassingFlightWarnsAndKeepsTheDialogOpenWithTheFilterO
   EXPECT_EQ(Page().AirTime.Text(), "0:50");
 }
 
+TEST_F(FilterDialogTest, OkWithThePassAllSettingsKeepsANewEntryBeingTyped) {
+  OpenFiveFlights();
+  Page().NewEntry.Click();
+  TypeInto(Page().Remarks, "half typed");
+  Open();
+  Filters().Ok.Click();
+  EXPECT_FALSE(Filters().Visible());
+  EXPECT_EQ(Page().State, EditState::kNew);
+  EXPECT_EQ(Page().Remarks.Text(), "half typed");
+  EXPECT_EQ(Page().EntryIndex.Caption(), "- New Entry -");
+}
+
 TEST_F(FilterDialogTest, AnEmptyLogbookOnlyClosesTheDialog) {
   Open();
   ClickBox(kFilterHighlightedOnly);
