@@ -133,6 +133,7 @@ class frmAloftra : public Page, public FlightPage {
   void ViewEntry_Click(int Index) override;
   void ShowFlight(int flightIndex) override;
   void SelectInRemarks(int start, int length) override;
+  void RedisplayCurrentEntry() override;
 
   // The site and glider lists, kept in step with the site and glider pages.
   void AddSiteChoice(const std::string& name) override;

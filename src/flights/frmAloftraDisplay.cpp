@@ -144,6 +144,10 @@ void frmAloftra::OnFilterChanged() {
   ShowFilterStatus();
 }
 
+void frmAloftra::RedisplayCurrentEntry() {
+  if (State == EditState::kClean) AloftraDisplayEntry();
+}
+
 void frmAloftra::RefreshFlightNumber() {
   if (State != EditState::kClean) return;
   const FlightRecord* flight = host_.Book().CurrentFlight();

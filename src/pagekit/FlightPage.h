@@ -25,6 +25,9 @@ class FlightPage {
   virtual void ShowFlight(int flightIndex) = 0;
   // Selects characters of the remarks box (start counted from 0) and gives it the focus.
   virtual void SelectInRemarks(int start, int length) = 0;
+  // Shows the current entry again (its "n of m" after a filter change), unless the page holds
+  // unsaved edits or a new entry: those stay on screen.
+  virtual void RedisplayCurrentEntry() = 0;
 
   // The flight page's lists of site and glider names follow the site and glider pages.
   virtual void AddSiteChoice(const std::string& name) = 0;

@@ -44,6 +44,8 @@ class PageHost {
   virtual void RecomputeStatistics() = 0;
   virtual void UpdateCaption(bool modified, bool force) = 0;
   virtual void FilterOff() = 0;
+  // The filter's settings were applied (on or off): every page is told (OnFilterChanged).
+  virtual void ApplyFilter() = 0;
   // The units of measure or the colour mode changed: every page is told (OnUnitsChanged,
   // OnColorModeChanged).
   virtual void ApplyUnitLabels() = 0;

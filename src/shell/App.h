@@ -53,6 +53,7 @@ class App final : public PageHost {
   void RecomputeStatistics() override;
   void UpdateCaption(bool modified, bool force) override;
   void FilterOff() override;
+  void ApplyFilter() override;
   void OpenInBrowser(const std::string& address) override;
 
   const Logbook& Book() const { return logbook_; }

@@ -15,6 +15,7 @@
 #include "shell/frmAbout.h"
 #include "units/frmUnits.h"
 #include "units/frmVario.h"
+#include "views/frmFilters.h"
 #include "views/frmFind.h"
 #include "views/frmGoTo.h"
 #include "views/frmSort.h"
@@ -44,6 +45,10 @@ struct DialogClass<DialogId::kFind> {
 template <>
 struct DialogClass<DialogId::kGoTo> {
   using type = frmGoTo;
+};
+template <>
+struct DialogClass<DialogId::kFilters> {
+  using type = frmFilters;
 };
 template <>
 struct DialogClass<DialogId::kMultiFlight> {

@@ -22,6 +22,10 @@ void App::ApplyColorMode() {
 
 void App::FilterOff() {
   filter_.SetPassAll();
+  ApplyFilter();
+}
+
+void App::ApplyFilter() {
   TellEveryPage(&Page::OnFilterChanged);
 }
 

@@ -18,8 +18,6 @@ DialogTitle TitleOf(DialogId id) {
       return {"frmExport", "Export Data"};
     case DialogId::kPrint:
       return {"frmPrint", "Print"};
-    case DialogId::kFilters:
-      return {"frmFilters", "Aloftra Filter"};
     case DialogId::kListViewFlight:
       return {"frmListViewFlight", "Aloftra List View"};
     case DialogId::kListViewSite:
@@ -29,6 +27,7 @@ DialogTitle TitleOf(DialogId id) {
     case DialogId::kAbout:
     case DialogId::kCrossCountry:
     case DialogId::kSort:
+    case DialogId::kFilters:
     case DialogId::kFind:
     case DialogId::kGoTo:
     case DialogId::kMultiFlight:

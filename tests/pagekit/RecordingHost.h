@@ -43,6 +43,7 @@ class RecordingHost : public PageHost {
   void RecomputeStatistics() override {}
   void UpdateCaption(bool, bool) override {}
   void FilterOff() override {}
+  void ApplyFilter() override {}
   void ApplyUnitLabels() override {}
   void ApplyColorMode() override {}
   void OpenInBrowser(const std::string&) override {}
