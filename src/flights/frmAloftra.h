@@ -189,6 +189,8 @@ class frmAloftra : public Page, public FlightPage {
   void WireEvents();
   void SetTabOrder();
   void ShowBlankEntry(bool withTodaysDate);
+  // Asks whether to save an entry being edited or typed; Yes enters it.
+  void OfferToSaveEntry();
   void ClearNameLists();
   void FillNameLists();
   // The fifteen fields of the entry that take its text and highlight colours.

@@ -293,6 +293,14 @@ void frmAloftra::ShowBlankEntry(bool withTodaysDate) {
   AloftraColor(true);
 }
 
+void frmAloftra::OfferToSaveEntry() {
+  if (State != EditState::kModified && State != EditState::kNew) return;
+  if (host_.GetPlatform().MsgBox(kSaveEntryQuestion, MsgBoxButtons::kYesNo, MsgBoxIcon::kNone,
+                                 "Save Changes") == MsgBoxAnswer::kYes) {
+    Enter_Click();
+  }
+}
+
 void frmAloftra::NewEntry_Click() {
   if (State == EditState::kModified &&
       host_.GetPlatform().MsgBox(kSaveEntryQuestion, MsgBoxButtons::kYesNo, MsgBoxIcon::kNone,

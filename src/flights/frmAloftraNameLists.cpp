@@ -15,6 +15,9 @@ void RemoveFirstNamed(ComboBox& list, const std::string& name) {
 }  // namespace
 
 void frmAloftra::ShowFlight(int flightIndex) {
+  // An entry being edited or typed is offered for saving first, as browsing does, so a jump
+  // from another page or dialog never drops it unasked.
+  OfferToSaveEntry();
   if (!MoveToFlight(host_.Book(), flightIndex)) return;
   AloftraDisplayEntry();
 }

@@ -30,7 +30,13 @@ TEST_F(SitePageTest, TheStatisticsShowTheBestFlightsAndDetailsJumpsToEach) {
   EXPECT_FALSE(Page().Visible());
   EXPECT_EQ(FlightPage().AirTime.Text(), "10:05");
 
+  // A jump over an entry being edited on the flight page offers it for saving first.
+  TypeInto(FlightPage().Remarks, "Soared the ridge");
+  platform.QueueAnswer(MsgBoxAnswer::kYes);
   Page().Details[kDetailsHighest].Click();
+  EXPECT_EQ(platform.LastMessage().prompt,
+            "Do you want to save the changes to the current entry?");
+  EXPECT_EQ(Book().flights[longest].REMARKS, "Soared the ridge");
   EXPECT_EQ(Book().CurrentFlightIndex(), highest);
   // No flight at this site went cross-country: the box is empty and there is nothing to
   // jump to.
