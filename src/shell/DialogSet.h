@@ -15,6 +15,9 @@
 #include "shell/frmAbout.h"
 #include "units/frmUnits.h"
 #include "units/frmVario.h"
+#include "views/frmListViewFlight.h"
+#include "views/frmListViewGlider.h"
+#include "views/frmListViewSite.h"
 #include "views/frmSort.h"
 
 namespace aloftra {
@@ -46,6 +49,18 @@ struct DialogClass<DialogId::kVario> {
 template <>
 struct DialogClass<DialogId::kUnits> {
   using type = frmUnits;
+};
+template <>
+struct DialogClass<DialogId::kListViewFlight> {
+  using type = frmListViewFlight;
+};
+template <>
+struct DialogClass<DialogId::kListViewSite> {
+  using type = frmListViewSite;
+};
+template <>
+struct DialogClass<DialogId::kListViewGlider> {
+  using type = frmListViewGlider;
 };
 
 class DialogSet {

@@ -24,18 +24,15 @@ DialogTitle TitleOf(DialogId id) {
       return {"frmFind", "Find"};
     case DialogId::kGoTo:
       return {"frmGoTo", "Display Flight"};
-    case DialogId::kListViewFlight:
-      return {"frmListViewFlight", "Aloftra List View"};
-    case DialogId::kListViewSite:
-      return {"frmListViewSite", "Aloftra Site List"};
-    case DialogId::kListViewGlider:
-      return {"frmListViewGlider", "Aloftra Glider List"};
     case DialogId::kAbout:
     case DialogId::kCrossCountry:
     case DialogId::kSort:
     case DialogId::kMultiFlight:
     case DialogId::kVario:
     case DialogId::kUnits:
+    case DialogId::kListViewFlight:
+    case DialogId::kListViewSite:
+    case DialogId::kListViewGlider:
       break;
   }
   // The dialogs that are built have their own titles and never come here.
