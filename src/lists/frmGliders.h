@@ -23,10 +23,11 @@
 #include "form/TextBox.h"
 #include "pagekit/EditState.h"
 #include "pagekit/Page.h"
+#include "pagekit/RecordPage.h"
 
 namespace aloftra {
 
-class frmGliders : public Page {
+class frmGliders : public Page, public RecordPage {
  public:
   explicit frmGliders(PageHost& host);
 
@@ -105,6 +106,8 @@ class frmGliders : public Page {
 
   // Shows the current glider with its statistics.
   void GlidersDisplayEntry();
+  // A glider chosen in the glider list view.
+  void ShowRecord(int slot) override;
   void NewGlider_Click();
   void GliderName_Click();
   void Details_Click(int Index);

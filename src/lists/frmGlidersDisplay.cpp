@@ -158,6 +158,21 @@ void frmGliders::GliderName_Click() {
   SetFocus(NewGlider);
 }
 
+void frmGliders::ShowRecord(int slot) {
+  Logbook& book = host_.Book();
+  if (!book.gliders.IsLive(slot)) return;
+  const int entry = GliderName.FindItem(book.gliders[slot].GLIDER_NAME);
+  if (entry >= 0 && entry != GliderName.ListIndex()) {
+    // Chosen as the pilot would choose it, so a pending entry is offered for saving.
+    GliderName.SetListIndex(entry);
+    return;
+  }
+  // The glider shown already: a pending edit of it stays as typed.
+  if (State != EditState::kClean) return;
+  book.doc.currentGlider = slot;
+  GlidersDisplayEntry();
+}
+
 void frmGliders::ShowGliderNamed(const std::string& name) {
   Logbook& book = host_.Book();
   for (int i = 0; i < book.gliders.SlotCount(); ++i) {

@@ -22,6 +22,7 @@
 #include "form/TextBox.h"
 #include "pagekit/EditState.h"
 #include "pagekit/Page.h"
+#include "pagekit/RecordPage.h"
 
 namespace aloftra {
 
@@ -39,7 +40,7 @@ enum SiteDetails : int {
   kDetailsDistance = 3
 };
 
-class frmSiteList : public Page {
+class frmSiteList : public Page, public RecordPage {
  public:
   explicit frmSiteList(PageHost& host);
 
@@ -98,6 +99,8 @@ class frmSiteList : public Page {
   void SiteListColor(bool changed);
   void NewSite_Click();
   void SiteName_Click();
+  // A site chosen in the site list view.
+  void ShowRecord(int slot) override;
 
   // Change marking: the first change of a shown site makes it Modified.
   void SiteName_Change();

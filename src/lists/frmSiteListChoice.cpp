@@ -24,6 +24,21 @@ void frmSiteList::SiteName_Click() {
   SetFocus(NewSite);
 }
 
+void frmSiteList::ShowRecord(int slot) {
+  Logbook& book = host_.Book();
+  if (!book.sites.IsLive(slot)) return;
+  const int entry = SiteName.FindItem(book.sites[slot].SITE_NAME);
+  if (entry >= 0 && entry != SiteName.ListIndex()) {
+    // Chosen as the pilot would choose it, so a pending entry is offered for saving.
+    SiteName.SetListIndex(entry);
+    return;
+  }
+  // The site shown already: a pending edit of it stays as typed.
+  if (State != EditState::kClean) return;
+  book.doc.currentSite = slot;
+  SiteListDisplayEntry();
+}
+
 bool frmSiteList::SavePendingBeforeChoice() {
   const bool isNew = State == EditState::kNew;
   const std::string question = isNew ? "Do you want to save the new site?" : SaveChangesQuestion();

@@ -17,6 +17,7 @@ class Form;
 class Logbook;
 class Page;
 class Platform;
+class RecordPage;
 
 class PageHost {
  public:
@@ -38,6 +39,8 @@ class PageHost {
   virtual void DialogClosed(Dialog& dialog) = 0;
   // The few routines of the flight page that other forms call.
   virtual FlightPage& Flights() = 0;
+  // The page of the sites or of the gliders, for the list views that show their records.
+  virtual RecordPage& Records(PageId page) = 0;
 
   // What changes every page: the statistics derived from the flights, the caption that
   // shows whether the logbook has unsaved changes, the filter switched off.

@@ -1,6 +1,7 @@
 // Makes the view of each kind of control.
 #include "qt/ButtonViews.h"
 #include "qt/ControlView.h"
+#include "qt/GridView.h"
 #include "qt/LabelViews.h"
 #include "qt/ListViews.h"
 #include "qt/TextBoxView.h"
@@ -28,11 +29,12 @@ std::unique_ptr<ControlView> MakeControlView(Control& control, QWidget* canvas,
       return std::make_unique<ListBoxView>(static_cast<ListBox&>(control), canvas, dispatcher);
     case ControlKind::kFrame:
       return std::make_unique<FrameView>(static_cast<Frame&>(control), canvas, dispatcher);
+    case ControlKind::kGrid:
+      return std::make_unique<GridView>(static_cast<Grid&>(control), canvas, dispatcher);
     case ControlKind::kShape:
     case ControlKind::kLine:
     case ControlKind::kImage:
-    case ControlKind::kGrid:
-      // Painted by the canvas; the grid has no widget yet.
+      // Painted by the canvas.
       break;
   }
   return nullptr;

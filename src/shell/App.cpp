@@ -1,5 +1,7 @@
 #include "shell/App.h"
 
+#include <stdexcept>
+
 #include "flights/frmAloftra.h"
 #include "lists/frmGliders.h"
 #include "lists/frmNotes.h"
@@ -47,6 +49,12 @@ frmNotes& App::Notes() {
 
 FlightPage& App::Flights() {
   return Aloftra();
+}
+
+RecordPage& App::Records(PageId page) {
+  if (page == PageId::kSiteList) return SiteList();
+  if (page == PageId::kGliders) return Gliders();
+  throw std::invalid_argument("only the site and glider pages list records");
 }
 
 std::vector<Form*> App::AllForms() {

@@ -50,6 +50,7 @@ class App final : public PageHost {
   void OpenDialog(DialogId dialog, Form& over) override;
   void DialogClosed(Dialog& dialog) override;
   FlightPage& Flights() override;
+  RecordPage& Records(PageId page) override;
   void RecomputeStatistics() override;
   void UpdateCaption(bool modified, bool force) override;
   void FilterOff() override;

@@ -18,6 +18,9 @@
 #include "views/frmFilters.h"
 #include "views/frmFind.h"
 #include "views/frmGoTo.h"
+#include "views/frmListViewFlight.h"
+#include "views/frmListViewGlider.h"
+#include "views/frmListViewSite.h"
 #include "views/frmSort.h"
 
 namespace aloftra {
@@ -61,6 +64,18 @@ struct DialogClass<DialogId::kVario> {
 template <>
 struct DialogClass<DialogId::kUnits> {
   using type = frmUnits;
+};
+template <>
+struct DialogClass<DialogId::kListViewFlight> {
+  using type = frmListViewFlight;
+};
+template <>
+struct DialogClass<DialogId::kListViewSite> {
+  using type = frmListViewSite;
+};
+template <>
+struct DialogClass<DialogId::kListViewGlider> {
+  using type = frmListViewGlider;
 };
 
 class DialogSet {

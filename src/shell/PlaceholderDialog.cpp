@@ -18,12 +18,6 @@ DialogTitle TitleOf(DialogId id) {
       return {"frmExport", "Export Data"};
     case DialogId::kPrint:
       return {"frmPrint", "Print"};
-    case DialogId::kListViewFlight:
-      return {"frmListViewFlight", "Aloftra List View"};
-    case DialogId::kListViewSite:
-      return {"frmListViewSite", "Aloftra Site List"};
-    case DialogId::kListViewGlider:
-      return {"frmListViewGlider", "Aloftra Glider List"};
     case DialogId::kAbout:
     case DialogId::kCrossCountry:
     case DialogId::kSort:
@@ -33,6 +27,9 @@ DialogTitle TitleOf(DialogId id) {
     case DialogId::kMultiFlight:
     case DialogId::kVario:
     case DialogId::kUnits:
+    case DialogId::kListViewFlight:
+    case DialogId::kListViewSite:
+    case DialogId::kListViewGlider:
       break;
   }
   // The dialogs that are built have their own titles and never come here.

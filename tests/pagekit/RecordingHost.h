@@ -40,6 +40,7 @@ class RecordingHost : public PageHost {
   }
   void DialogClosed(Dialog& dialog) override { closed.push_back(&dialog); }
   FlightPage& Flights() override { throw std::logic_error("no flight page here"); }
+  RecordPage& Records(PageId) override { throw std::logic_error("no record page here"); }
   void RecomputeStatistics() override {}
   void UpdateCaption(bool, bool) override {}
   void FilterOff() override {}
