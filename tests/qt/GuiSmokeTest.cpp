@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
@@ -417,6 +418,35 @@ TEST_F(GuiSmokeTest, TheUnitsAndVarioDialogsChangeEveryPage) {
   auto* flightNo = Find<QLineEdit>("frmAloftra", "FlightNo");
   ASSERT_NE(flightNo, nullptr);
   EXPECT_EQ(flightNo->palette().color(QPalette::Base), QColor(255, 255, 255));
+}
+
+// The viewing tools through their widgets: a filter on the logbook, then the flight list
+// view showing only the flights that pass.
+TEST_F(GuiSmokeTest, AFilterAppliedInItsDialogLimitsTheFlightPageAndTheListView) {
+  const int flights = app.Book().LastPosition() + 1;
+  ChooseMenuItem("frmAloftra", "OptionsMenu(1)");
+  ASSERT_TRUE(Shown("frmFilters"));
+  auto* highlightedOnly = Find<QCheckBox>("frmFilters", "Filter(5)");
+  ASSERT_NE(highlightedOnly, nullptr);
+  ASSERT_FALSE(highlightedOnly->isChecked());
+  QTest::mouseClick(highlightedOnly, Qt::LeftButton, {}, QPoint(6, highlightedOnly->height() / 2));
+  ClickButton("frmFilters", "Ok");
+  ASSERT_FALSE(Shown("frmFilters")) << (platform.prompts.empty() ? "" : platform.prompts.back());
+  const int passing = app.Filter().PassCount;
+  ASSERT_GT(passing, 0);
+  ASSERT_LT(passing, flights);
+  EXPECT_EQ(Find<QLabel>("frmAloftra", "FilterStatus2")->text(), QStringLiteral("On"));
+  EXPECT_EQ(Find<QLabel>("frmAloftra", "EntryIndex")->text(),
+            QStringLiteral("1 of ") + QString::number(passing));
+
+  ChooseMenuItem("frmAloftra", "SearchMenu(3)");
+  ASSERT_TRUE(Shown("frmListViewFlight"));
+  auto* table = Find<QTableView>("frmListViewFlight", "FlexGrid");
+  ASSERT_NE(table, nullptr);
+  ASSERT_NE(table->model(), nullptr);
+  EXPECT_EQ(table->model()->rowCount(), passing);
+  ClickButton("frmListViewFlight", "Close");
+  EXPECT_TRUE(Shown("frmAloftra"));
 }
 
 }  // namespace
