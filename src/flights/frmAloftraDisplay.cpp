@@ -26,15 +26,6 @@ std::string FlightNumberText(const FlightRecord& flight) {
   return flight.FLIGHT_NO >= 1 ? std::to_string(flight.FLIGHT_NO) : "";
 }
 
-// The text of a stored number as the conversion routines read it.
-std::string StoredText(double value) {
-  return FormatSingleItem(static_cast<float>(value));
-}
-
-std::string DisplayValue(double stored, UnitKind kind, bool isSigned, const UnitFlags& flags) {
-  return ConvertUnit(StoredText(stored), kind, UnitDirection::kForDisplay, isSigned, flags);
-}
-
 }  // namespace
 
 void frmAloftra::Form_Load() {
@@ -226,15 +217,15 @@ void frmAloftra::ShowMeasuresOf(const FlightRecord& flight) {
   const UnitFlags& flags = host_.Book().UNIT_FLAGS;
   Distance.SetText(flight.XC_DISTANCE == 0
                        ? ""
-                       : DisplayValue(flight.XC_DISTANCE, UnitKind::kDistance, false, flags));
-  BaseWind.SetText(DisplayValue(flight.BASE_WIND, UnitKind::kSpeed, false, flags));
-  PeakWind.SetText(DisplayValue(flight.PEAK_WIND, UnitKind::kSpeed, false, flags));
-  MaxLift.SetText(DisplayValue(flight.MAX_LIFT, UnitKind::kClimbRate, false, flags));
-  MaxSink.SetText(DisplayValue(flight.MAX_SINK, UnitKind::kClimbRate, false, flags));
-  LaunchMSL.SetText(DisplayValue(flight.LAUNCH_MSL, UnitKind::kAltitude, true, flags));
-  LandingMSL.SetText(DisplayValue(flight.LANDING_MSL, UnitKind::kAltitude, true, flags));
-  MaxMSL.SetText(DisplayValue(flight.MAX_MSL, UnitKind::kAltitude, true, flags));
-  OverLaunch.SetText(DisplayValue(flight.OVER_LAUNCH, UnitKind::kAltitude, false, flags));
+                       : DisplayStored(flight.XC_DISTANCE, UnitKind::kDistance, false, flags));
+  BaseWind.SetText(DisplayStored(flight.BASE_WIND, UnitKind::kSpeed, false, flags));
+  PeakWind.SetText(DisplayStored(flight.PEAK_WIND, UnitKind::kSpeed, false, flags));
+  MaxLift.SetText(DisplayStored(flight.MAX_LIFT, UnitKind::kClimbRate, false, flags));
+  MaxSink.SetText(DisplayStored(flight.MAX_SINK, UnitKind::kClimbRate, false, flags));
+  LaunchMSL.SetText(DisplayStored(flight.LAUNCH_MSL, UnitKind::kAltitude, true, flags));
+  LandingMSL.SetText(DisplayStored(flight.LANDING_MSL, UnitKind::kAltitude, true, flags));
+  MaxMSL.SetText(DisplayStored(flight.MAX_MSL, UnitKind::kAltitude, true, flags));
+  OverLaunch.SetText(DisplayStored(flight.OVER_LAUNCH, UnitKind::kAltitude, false, flags));
 }
 
 void frmAloftra::ShowGliderOf(const FlightRecord& flight) {
@@ -430,8 +421,8 @@ void frmAloftra::SiteName_Click() {
   const SiteRecord* site = book.sites.Live(FirstLiveSiteNamed(book, SiteName.Text()));
   if (site == nullptr) return;
   SiteLocation.SetText(site->LOCATION);
-  LaunchMSL.SetText(DisplayValue(site->LAUNCH_MSL, UnitKind::kAltitude, true, book.UNIT_FLAGS));
-  LandingMSL.SetText(DisplayValue(site->LANDING_MSL, UnitKind::kAltitude, true, book.UNIT_FLAGS));
+  LaunchMSL.SetText(DisplayStored(site->LAUNCH_MSL, UnitKind::kAltitude, true, book.UNIT_FLAGS));
+  LandingMSL.SetText(DisplayStored(site->LANDING_MSL, UnitKind::kAltitude, true, book.UNIT_FLAGS));
   RoseFlags = site->WIND_FLAGS;
   DrawRose();
 }

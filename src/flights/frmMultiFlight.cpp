@@ -18,12 +18,6 @@ constexpr const char* kTitle = "Multi-Flight Entry";
 constexpr int kTotalAirtimeHourLimit = 48;
 constexpr int kIntervalHourLimit = 24;
 
-// A stored value as the flight page shows it in a box.
-std::string DisplayValue(double stored, UnitKind kind, bool isSigned, const UnitFlags& flags) {
-  return ConvertUnit(FormatSingleItem(static_cast<float>(stored)), kind, UnitDirection::kForDisplay,
-                     isSigned, flags);
-}
-
 }  // namespace
 
 frmMultiFlight::frmMultiFlight(PageHost& host)
@@ -196,18 +190,18 @@ void frmMultiFlight::ShowCopiedValues(frmAloftra& page, const FlightRecord& sour
 
   page.Distance.SetText(source.XC_DISTANCE == 0
                             ? ""
-                            : DisplayValue(source.XC_DISTANCE, UnitKind::kDistance, false, flags));
+                            : DisplayStored(source.XC_DISTANCE, UnitKind::kDistance, false, flags));
   page.NonFlying.SetChecked(source.NON_FLYING != 0);
   page.Highlight.SetChecked(source.HIGHLIGHT != 0);
 
-  page.BaseWind.SetText(DisplayValue(source.BASE_WIND, UnitKind::kSpeed, false, flags));
-  page.PeakWind.SetText(DisplayValue(source.PEAK_WIND, UnitKind::kSpeed, false, flags));
-  page.MaxLift.SetText(DisplayValue(source.MAX_LIFT, UnitKind::kClimbRate, false, flags));
-  page.MaxSink.SetText(DisplayValue(source.MAX_SINK, UnitKind::kClimbRate, false, flags));
-  page.LaunchMSL.SetText(DisplayValue(source.LAUNCH_MSL, UnitKind::kAltitude, true, flags));
-  page.LandingMSL.SetText(DisplayValue(source.LANDING_MSL, UnitKind::kAltitude, true, flags));
-  page.MaxMSL.SetText(DisplayValue(source.MAX_MSL, UnitKind::kAltitude, true, flags));
-  page.OverLaunch.SetText(DisplayValue(source.OVER_LAUNCH, UnitKind::kAltitude, false, flags));
+  page.BaseWind.SetText(DisplayStored(source.BASE_WIND, UnitKind::kSpeed, false, flags));
+  page.PeakWind.SetText(DisplayStored(source.PEAK_WIND, UnitKind::kSpeed, false, flags));
+  page.MaxLift.SetText(DisplayStored(source.MAX_LIFT, UnitKind::kClimbRate, false, flags));
+  page.MaxSink.SetText(DisplayStored(source.MAX_SINK, UnitKind::kClimbRate, false, flags));
+  page.LaunchMSL.SetText(DisplayStored(source.LAUNCH_MSL, UnitKind::kAltitude, true, flags));
+  page.LandingMSL.SetText(DisplayStored(source.LANDING_MSL, UnitKind::kAltitude, true, flags));
+  page.MaxMSL.SetText(DisplayStored(source.MAX_MSL, UnitKind::kAltitude, true, flags));
+  page.OverLaunch.SetText(DisplayStored(source.OVER_LAUNCH, UnitKind::kAltitude, false, flags));
   page.TurbulenceLevel = source.TURBULENCE;
   page.RefreshTurbulenceScale();
 

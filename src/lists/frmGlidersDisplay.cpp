@@ -11,15 +11,6 @@ namespace aloftra {
 
 namespace {
 
-// The text of a stored number as the conversion routines read it.
-std::string StoredText(double value) {
-  return FormatSingleItem(static_cast<float>(value));
-}
-
-std::string DisplayValue(double stored, UnitKind kind, const UnitFlags& flags) {
-  return ConvertUnit(StoredText(stored), kind, UnitDirection::kForDisplay, false, flags);
-}
-
 // Selects the option the stored flags name; with neither flag set (a damaged file) neither
 // button is selected.
 void ShowOption(ControlArray<OptionButton>& options, Flag first, Flag second) {
@@ -68,8 +59,8 @@ void frmGliders::GlidersDisplayEntry() {
   GliderColor.SetText(glider.COLOR);
   SerialNo.SetText(glider.SERIAL_NO);
   Notes.SetText(glider.NOTES);
-  WeightMin.SetText(DisplayValue(glider.WEIGHT_MIN, UnitKind::kWeight, flags));
-  WeightMax.SetText(DisplayValue(glider.WEIGHT_MAX, UnitKind::kWeight, flags));
+  WeightMin.SetText(DisplayStored(glider.WEIGHT_MIN, UnitKind::kWeight, false, flags));
+  WeightMax.SetText(DisplayStored(glider.WEIGHT_MAX, UnitKind::kWeight, false, flags));
   ShowOption(GliderType, glider.HANG_GLIDER, glider.PARAGLIDER);
   ShowOption(Places, glider.SOLO, glider.TANDEM);
   for (int i = 0; i < kDhvClasses; ++i)
@@ -92,11 +83,12 @@ void frmGliders::ShowStatistics(const GliderRecord& glider) {
   const FlightRecord* distance = book.flights.Live(glider.best.DISTANCE_FLIGHT);
 
   Longest.SetText(longest ? FormatAirtime(longest->AIRTIME) : "");
-  Highest.SetText(highest ? DisplayValue(highest->MAX_MSL, UnitKind::kAltitude, flags) : "");
-  OverLaunch.SetText(overLaunch ? DisplayValue(overLaunch->OVER_LAUNCH, UnitKind::kAltitude, flags)
-                                : "");
+  Highest.SetText(highest ? DisplayStored(highest->MAX_MSL, UnitKind::kAltitude, false, flags)
+                          : "");
+  OverLaunch.SetText(
+      overLaunch ? DisplayStored(overLaunch->OVER_LAUNCH, UnitKind::kAltitude, false, flags) : "");
   Distance.SetText(distance && distance->XC_DISTANCE > 0
-                       ? DisplayValue(distance->XC_DISTANCE, UnitKind::kDistance, flags)
+                       ? DisplayStored(distance->XC_DISTANCE, UnitKind::kDistance, false, flags)
                        : "");
   // The airtime flown before the logbook counts in the glider's total.
   const long total = static_cast<long>(glider.PRE_AIRTIME) + glider.TOTAL_AIRTIME;

@@ -16,12 +16,6 @@ std::string StatisticsAirtime(long minutes) {
   return minutes == 0 ? "0:00" : FormatAirtime(minutes);
 }
 
-// A stored value converted for display, read by the conversion as its stored text.
-std::string ForDisplay(double stored, UnitKind kind, bool isSigned, const UnitFlags& flags) {
-  return ConvertUnit(FormatSingleItem(static_cast<float>(stored)), kind, UnitDirection::kForDisplay,
-                     isSigned, flags);
-}
-
 }  // namespace
 
 int frmSiteList::CurrentLiveSite() const {
@@ -48,8 +42,8 @@ void frmSiteList::SiteListDisplayEntry() {
   SiteName.SetText(site.SITE_NAME);
   typedName_ = site.SITE_NAME;
   Location.SetText(site.LOCATION);
-  LaunchMSL.SetText(ForDisplay(site.LAUNCH_MSL, UnitKind::kAltitude, true, flags));
-  LandingMSL.SetText(ForDisplay(site.LANDING_MSL, UnitKind::kAltitude, true, flags));
+  LaunchMSL.SetText(DisplayStored(site.LAUNCH_MSL, UnitKind::kAltitude, true, flags));
+  LandingMSL.SetText(DisplayStored(site.LANDING_MSL, UnitKind::kAltitude, true, flags));
   for (int i = 0; i < kDifficultyLevels; ++i)
     Difficulty[i].SetChecked(site.DIFFICULTY[i] != 0);
   RoseFlags = site.WIND_FLAGS;
@@ -71,10 +65,12 @@ void frmSiteList::ShowStatistics(const SiteRecord& site) {
   const FlightRecord* farthest = book.flights.Live(site.best.DISTANCE_FLIGHT);
 
   Longest.SetText(longest ? StatisticsAirtime(longest->AIRTIME) : "");
-  Highest.SetText(highest ? ForDisplay(highest->MAX_MSL, UnitKind::kAltitude, false, flags) : "");
-  OverLaunch.SetText(over ? ForDisplay(over->OVER_LAUNCH, UnitKind::kAltitude, false, flags) : "");
+  Highest.SetText(highest ? DisplayStored(highest->MAX_MSL, UnitKind::kAltitude, false, flags)
+                          : "");
+  OverLaunch.SetText(over ? DisplayStored(over->OVER_LAUNCH, UnitKind::kAltitude, false, flags)
+                          : "");
   Distance.SetText(farthest && farthest->XC_DISTANCE > 0
-                       ? ForDisplay(farthest->XC_DISTANCE, UnitKind::kDistance, false, flags)
+                       ? DisplayStored(farthest->XC_DISTANCE, UnitKind::kDistance, false, flags)
                        : "");
   FlyingDays.SetText(FormatInteger(site.FLYING_DAYS));
   Flights.SetText(FormatInteger(site.FLIGHTS));

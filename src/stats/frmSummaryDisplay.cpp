@@ -23,12 +23,6 @@ long Sum(std::initializer_list<long long> figures) {
   return static_cast<long>(std::clamp<long long>(total, LONG_MIN, LONG_MAX));
 }
 
-// A stored value in the unit the pilot reads it in, as the conversion routine takes it.
-std::string ForDisplay(double stored, UnitKind kind, const UnitFlags& flags) {
-  return ConvertUnit(FormatSingleItem(static_cast<float>(stored)), kind, UnitDirection::kForDisplay,
-                     false, flags);
-}
-
 // A count shown only from 1 on.
 std::string PositiveCount(long value) {
   return value >= 1 ? FormatInteger(value) : "";
@@ -77,15 +71,16 @@ void frmSummary::DisplaySide(WingType wing) {
   const FlightRecord* longest = book.flights.Live(best.LONGEST_FLIGHT);
   Show(s.Longest, longest != nullptr ? FormatAirtime(longest->AIRTIME) : "");
   const FlightRecord* highest = book.flights.Live(best.HIGHEST_FLIGHT);
-  Show(s.Highest,
-       highest != nullptr ? ForDisplay(highest->MAX_MSL, UnitKind::kAltitude, flags) : "");
+  Show(s.Highest, highest != nullptr
+                      ? DisplayStored(highest->MAX_MSL, UnitKind::kAltitude, false, flags)
+                      : "");
   const FlightRecord* overLaunch = book.flights.Live(best.OVER_LAUNCH_FLIGHT);
   Show(s.OverLaunch, overLaunch != nullptr
-                         ? ForDisplay(overLaunch->OVER_LAUNCH, UnitKind::kAltitude, flags)
+                         ? DisplayStored(overLaunch->OVER_LAUNCH, UnitKind::kAltitude, false, flags)
                          : "");
   const FlightRecord* farthest = book.flights.Live(best.DISTANCE_FLIGHT);
   Show(s.Distance, farthest != nullptr && farthest->XC_DISTANCE > 0
-                       ? ForDisplay(farthest->XC_DISTANCE, UnitKind::kDistance, flags)
+                       ? DisplayStored(farthest->XC_DISTANCE, UnitKind::kDistance, false, flags)
                        : "");
 
   Show(s.GlidersFlown, PositiveCount(totals.GLIDERS_FLOWN));

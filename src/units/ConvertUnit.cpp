@@ -1,5 +1,7 @@
 #include "units/ConvertUnit.h"
 
+#include "core/FileItems.h"
+
 #include <array>
 #include <cmath>
 
@@ -63,6 +65,11 @@ std::optional<std::int16_t> ToStoredInt16(std::string_view text) {
 std::optional<float> ToStoredSingle(std::string_view text) {
   if (IsOverflow(text)) return std::nullopt;
   return ToSingle(ParseLeadingNumber(text));
+}
+
+std::string DisplayStored(double stored, UnitKind kind, bool isSigned, const UnitFlags& flags) {
+  return ConvertUnit(FormatSingleItem(static_cast<float>(stored)), kind, UnitDirection::kForDisplay,
+                     isSigned, flags);
 }
 
 }  // namespace aloftra

@@ -25,6 +25,10 @@ enum class UnitDirection {
 std::string ConvertUnit(std::string_view text, UnitKind kind, UnitDirection direction,
                         bool isSigned, const UnitFlags& flags);
 
+// A stored value as the pages show it: its text as the logbook file writes it, converted for
+// display.
+std::string DisplayStored(double stored, UnitKind kind, bool isSigned, const UnitFlags& flags);
+
 // A converted text as the value of a 16-bit integer field (altitudes, lift, sink): the
 // nearest whole number, halves to the even neighbour; nullopt when it does not fit.
 std::optional<std::int16_t> ToStoredInt16(std::string_view text);
