@@ -4,6 +4,7 @@
 #include "core/Numbers.h"
 #include "form/Platform.h"
 #include "lists/frmGliders.h"
+#include "units/BestFlightTexts.h"
 #include "units/ConvertUnit.h"
 #include "units/DisplayText.h"
 
@@ -75,21 +76,11 @@ void frmGliders::GlidersDisplayEntry() {
 
 // The statistics as the statistics engine stored them; nothing is counted here.
 void frmGliders::ShowStatistics(const GliderRecord& glider) {
-  const Logbook& book = host_.Book();
-  const UnitFlags& flags = book.UNIT_FLAGS;
-  const FlightRecord* longest = book.flights.Live(glider.best.LONGEST_FLIGHT);
-  const FlightRecord* highest = book.flights.Live(glider.best.HIGHEST_FLIGHT);
-  const FlightRecord* overLaunch = book.flights.Live(glider.best.OVER_LAUNCH_FLIGHT);
-  const FlightRecord* distance = book.flights.Live(glider.best.DISTANCE_FLIGHT);
-
-  Longest.SetText(longest ? FormatAirtime(longest->AIRTIME) : "");
-  Highest.SetText(highest ? DisplayStored(highest->MAX_MSL, UnitKind::kAltitude, false, flags)
-                          : "");
-  OverLaunch.SetText(
-      overLaunch ? DisplayStored(overLaunch->OVER_LAUNCH, UnitKind::kAltitude, false, flags) : "");
-  Distance.SetText(distance && distance->XC_DISTANCE > 0
-                       ? DisplayStored(distance->XC_DISTANCE, UnitKind::kDistance, false, flags)
-                       : "");
+  const BestFlightTexts best = BestFlightTextsOf(host_.Book(), glider.best);
+  Longest.SetText(best.longestMinutes ? FormatAirtime(*best.longestMinutes) : "");
+  Highest.SetText(best.highest);
+  OverLaunch.SetText(best.overLaunch);
+  Distance.SetText(best.distance);
   // The airtime flown before the logbook counts in the glider's total.
   const long total = static_cast<long>(glider.PRE_AIRTIME) + glider.TOTAL_AIRTIME;
   TotalAirtime.SetText(FormatAirtime(total));

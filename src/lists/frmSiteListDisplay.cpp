@@ -3,6 +3,7 @@
 #include "core/Numbers.h"
 #include "form/Platform.h"
 #include "lists/frmSiteList.h"
+#include "units/BestFlightTexts.h"
 #include "units/ConvertUnit.h"
 #include "units/DisplayText.h"
 
@@ -57,21 +58,11 @@ void frmSiteList::SiteListDisplayEntry() {
 
 // The statistics as the statistics engine stored them; nothing is recomputed here.
 void frmSiteList::ShowStatistics(const SiteRecord& site) {
-  const Logbook& book = host_.Book();
-  const UnitFlags& flags = book.UNIT_FLAGS;
-  const FlightRecord* longest = book.flights.Live(site.best.LONGEST_FLIGHT);
-  const FlightRecord* highest = book.flights.Live(site.best.HIGHEST_FLIGHT);
-  const FlightRecord* over = book.flights.Live(site.best.OVER_LAUNCH_FLIGHT);
-  const FlightRecord* farthest = book.flights.Live(site.best.DISTANCE_FLIGHT);
-
-  Longest.SetText(longest ? StatisticsAirtime(longest->AIRTIME) : "");
-  Highest.SetText(highest ? DisplayStored(highest->MAX_MSL, UnitKind::kAltitude, false, flags)
-                          : "");
-  OverLaunch.SetText(over ? DisplayStored(over->OVER_LAUNCH, UnitKind::kAltitude, false, flags)
-                          : "");
-  Distance.SetText(farthest && farthest->XC_DISTANCE > 0
-                       ? DisplayStored(farthest->XC_DISTANCE, UnitKind::kDistance, false, flags)
-                       : "");
+  const BestFlightTexts best = BestFlightTextsOf(host_.Book(), site.best);
+  Longest.SetText(best.longestMinutes ? StatisticsAirtime(*best.longestMinutes) : "");
+  Highest.SetText(best.highest);
+  OverLaunch.SetText(best.overLaunch);
+  Distance.SetText(best.distance);
   FlyingDays.SetText(FormatInteger(site.FLYING_DAYS));
   Flights.SetText(FormatInteger(site.FLIGHTS));
   AvgAirtime.SetText(StatisticsAirtime(site.AVG_AIRTIME));

@@ -6,6 +6,7 @@
 #include "core/Logbook.h"
 #include "core/Numbers.h"
 #include "stats/frmSummary.h"
+#include "units/BestFlightTexts.h"
 #include "units/ConvertUnit.h"
 #include "units/DisplayText.h"
 #include "units/UnitChoice.h"
@@ -64,24 +65,11 @@ void frmSummary::DisplaySide(WingType wing) {
   Show(s.AirtimeTotal,
        FormatAirtime(Sum({totals.AIRTIME_PREV, totals.AIRTIME_SOLO, totals.AIRTIME_TANDEM})));
 
-  // The best flights. A pointer that names no live flight (a damaged file, before the
-  // statistics are first recomputed) shows nothing.
-  const BestFlights& best = totals.best;
-  const UnitFlags& flags = book.UNIT_FLAGS;
-  const FlightRecord* longest = book.flights.Live(best.LONGEST_FLIGHT);
-  Show(s.Longest, longest != nullptr ? FormatAirtime(longest->AIRTIME) : "");
-  const FlightRecord* highest = book.flights.Live(best.HIGHEST_FLIGHT);
-  Show(s.Highest, highest != nullptr
-                      ? DisplayStored(highest->MAX_MSL, UnitKind::kAltitude, false, flags)
-                      : "");
-  const FlightRecord* overLaunch = book.flights.Live(best.OVER_LAUNCH_FLIGHT);
-  Show(s.OverLaunch, overLaunch != nullptr
-                         ? DisplayStored(overLaunch->OVER_LAUNCH, UnitKind::kAltitude, false, flags)
-                         : "");
-  const FlightRecord* farthest = book.flights.Live(best.DISTANCE_FLIGHT);
-  Show(s.Distance, farthest != nullptr && farthest->XC_DISTANCE > 0
-                       ? DisplayStored(farthest->XC_DISTANCE, UnitKind::kDistance, false, flags)
-                       : "");
+  const BestFlightTexts best = BestFlightTextsOf(book, totals.best);
+  Show(s.Longest, best.longestMinutes ? FormatAirtime(*best.longestMinutes) : "");
+  Show(s.Highest, best.highest);
+  Show(s.OverLaunch, best.overLaunch);
+  Show(s.Distance, best.distance);
 
   Show(s.GlidersFlown, PositiveCount(totals.GLIDERS_FLOWN));
   Show(s.SitesFlown, PositiveCount(totals.SITES_FLOWN));
