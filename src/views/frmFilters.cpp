@@ -82,7 +82,7 @@ frmFilters::frmFilters(PageHost& host)
       {"Solo Flights", 2880, 540, 2160},
       {"Tandem Flights", 2880, 870, 2160},
       {"Highlighted Entries Only", 360, 1560, 4680},
-      {"All", 480, 2520, 1200},
+      {"All", 480, 2610, 1200},
       {"Cross-Country Flights Only", 360, 1890, 4680},
   };
   // Tab walks the flight kinds, then the dates, the lists and the buttons.
@@ -94,17 +94,21 @@ frmFilters::frmFilters(PageHost& host)
     Filter[i].onMouseUp = [this, i](int button, int shift, double x, double y) {
       Filter_MouseUp(i, button, shift, x, y);
     };
+    // A box toggled from the keyboard (Space) keeps the same rules as one clicked.
+    Filter[i].onClick = [this, i] {
+      if (!settingBoxes_) Filter_MouseUp(i, 0, 0, 0, 0);
+    };
   }
 
   DateFrame.SetCaption("Date");
-  DateFrame.Move(240, 2280, 4920, 1020);
+  DateFrame.Move(240, 2280, 4920, 1110);
   Filter[kFilterAllDates].SetContainer(&DateFrame);
   BetweenLabel.SetCaption("Between:");
-  BetweenLabel.Move(480, 2910, 840, 255);
-  StartDate.Move(1380, 2880, 1560, 315);
+  BetweenLabel.Move(480, 3000, 840, 255);
+  StartDate.Move(1380, 2970, 1560, 315);
   AndLabel.SetCaption("and");
-  AndLabel.Move(3030, 2910, 360, 255);
-  EndDate.Move(3450, 2880, 1560, 315);
+  AndLabel.Move(3030, 3000, 360, 255);
+  EndDate.Move(3450, 2970, 1560, 315);
   for (Control* inFrame :
        std::initializer_list<Control*>{&BetweenLabel, &StartDate, &AndLabel, &EndDate}) {
     inFrame->SetContainer(&DateFrame);
@@ -146,6 +150,7 @@ frmFilters::frmFilters(PageHost& host)
 }
 
 void frmFilters::Form_Load() {
+  SettingBoxes setting(settingBoxes_);
   const FilterSettings& filter = host_.Filter();
   const Logbook& book = host_.Book();
   // The dialog opens as freshly made: what an earlier opening left in its boxes is gone.
@@ -212,6 +217,7 @@ void frmFilters::Filter_MouseUp(int Index, int Button, int Shift, double X, doub
   (void)Shift;
   (void)X;
   (void)Y;
+  SettingBoxes setting(settingBoxes_);
   if (!Filter[kFilterHangGlider].Checked() && !Filter[kFilterParaglider].Checked() &&
       !Filter[kFilterNonFlying].Checked()) {
     Filter[Index == kFilterHangGlider ? kFilterParaglider : kFilterHangGlider].SetChecked(true);
@@ -276,6 +282,7 @@ void frmFilters::EndDate_LostFocus() {
 }
 
 void frmFilters::Reset_Click() {
+  SettingBoxes setting(settingBoxes_);
   for (int i :
        {kFilterHangGlider, kFilterParaglider, kFilterNonFlying, kFilterSolo, kFilterTandem}) {
     Filter[i].SetChecked(true);

@@ -38,7 +38,7 @@ class frmFilters : public Dialog {
 
   void Form_Load();
   // The rules that keep the boxes consistent, run when the mouse is let go over box Index
-  // (which has already changed its value).
+  // (which has already changed its value) and when the pilot toggles a box from the keyboard.
   void Filter_MouseUp(int Index, int Button, int Shift, double X, double Y);
   void StartDate_LostFocus();
   void EndDate_LostFocus();
@@ -47,6 +47,19 @@ class frmFilters : public Dialog {
   void Cancel_Click();
 
  private:
+  // Marks the time the dialog sets its own boxes, whose clicks are not the pilot's.
+  class SettingBoxes {
+   public:
+    explicit SettingBoxes(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~SettingBoxes() { flag_ = was_; }
+    SettingBoxes(const SettingBoxes&) = delete;
+    SettingBoxes& operator=(const SettingBoxes&) = delete;
+
+   private:
+    bool& flag_;
+    bool was_;
+  };
+
   void ApplySoloTandemRule();
   void ApplyAllDatesRule();
   void SetDateBoxesEnabled(bool enabled);
@@ -56,6 +69,8 @@ class frmFilters : public Dialog {
   // Shows a stored date in a box, as the box itself would reformat it.
   void ShowDate(TextBox& box, double value);
   int PassingFlights() const;
+
+  bool settingBoxes_ = false;
 };
 
 }  // namespace aloftra

@@ -20,10 +20,11 @@ class FilterDialogTest : public FlightPageTest {
   frmFilters& Filters() { return app->Dialogs().Get<DialogId::kFilters>(); }
   FilterSettings& Settings() { return app->Filter(); }
   void Open() { Page().OptionsMenu.Click(kOptionsFilter); }
-  // The pilot clicks a check box: it toggles, then the mouse is let go over it.
-  void ClickBox(int index) {
+  // The pilot clicks a check box: it toggles, then the mouse is let go over it. From the
+  // keyboard (Space) it only toggles.
+  void ClickBox(int index, bool byKeyboard = false) {
     Filters().Filter[index].Toggle();
-    Filters().Filter[index].MouseUp(kLeftButton, 0, 0, 0);
+    if (!byKeyboard) Filters().Filter[index].MouseUp(kLeftButton, 0, 0, 0);
   }
   void Choose(ComboBox& list, const std::string& name) { list.SetListIndex(list.FindItem(name)); }
   void LeaveDate(TextBox& box, const std::string& text) {
@@ -68,15 +69,17 @@ TEST_F(FilterDialogTest, CheckBoxRulesKeepAFlightKindAndAPlaceChosen) {
       {{4, 3}, "xxx.x.x."},
       {{5, 7}, "xxxxxxxx"},
   };
-  for (const Case& c : cases) {
-    Open();
-    std::string trail;
-    for (int index : c.clicks) {
-      ClickBox(index);
-      trail += std::to_string(index) + " ";
+  for (bool byKeyboard : {false, true}) {
+    for (const Case& c : cases) {
+      Open();
+      std::string trail;
+      for (int index : c.clicks) {
+        ClickBox(index, byKeyboard);
+        trail += std::to_string(index) + " ";
+      }
+      EXPECT_EQ(Checked(), c.expected) << (byKeyboard ? "keys: " : "clicks: ") << trail;
+      Filters().Cancel.Click();
     }
-    EXPECT_EQ(Checked(), c.expected) << "clicks: " << trail;
-    Filters().Cancel.Click();
   }
 }
 

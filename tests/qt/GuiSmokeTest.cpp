@@ -430,6 +430,20 @@ TEST_F(GuiSmokeTest, AFilterAppliedInItsDialogLimitsTheFlightPageAndTheListView)
   ASSERT_NE(highlightedOnly, nullptr);
   ASSERT_FALSE(highlightedOnly->isChecked());
   QTest::mouseClick(highlightedOnly, Qt::LeftButton, {}, QPoint(6, highlightedOnly->height() / 2));
+
+  // Space on the flight kinds keeps the dialog's rules: with only non-flying entries left,
+  // solo and tandem are cleared and disabled; a flight kind back brings them back.
+  auto* hangGliders = Find<QCheckBox>("frmFilters", "Filter(0)");
+  auto* paragliders = Find<QCheckBox>("frmFilters", "Filter(1)");
+  auto* solo = Find<QCheckBox>("frmFilters", "Filter(3)");
+  QTest::keyClick(hangGliders, Qt::Key_Space);
+  QTest::keyClick(paragliders, Qt::Key_Space);
+  EXPECT_FALSE(solo->isEnabled());
+  EXPECT_FALSE(solo->isChecked());
+  QTest::keyClick(paragliders, Qt::Key_Space);
+  EXPECT_TRUE(solo->isEnabled());
+  EXPECT_TRUE(solo->isChecked());
+  QTest::keyClick(hangGliders, Qt::Key_Space);
   ClickButton("frmFilters", "Ok");
   ASSERT_FALSE(Shown("frmFilters")) << (platform.prompts.empty() ? "" : platform.prompts.back());
   const int passing = app.Filter().PassCount;
