@@ -104,6 +104,9 @@ void Page::BuildMenus() {
   SearchMenu.AddItem(shortListView ? "List View" : "List View...", "F4");
   SearchMenu.AddItem("-");
   SearchMenu.AddItem("Go to Flight No...");
+  // Common desktop short-cuts for finding.
+  SearchMenu.Item(kSearchFind).shortcut = "Ctrl+F";
+  SearchMenu.Item(kSearchGoTo).shortcut = "Ctrl+G";
 
   OptionsMenu.AddItem("Sort...");
   OptionsMenu.AddItem("Filter...");
