@@ -5,6 +5,7 @@
 #include "cli/LogbookJson.h"
 #include "core/DateTime.h"
 #include "core/LogbookFile.h"
+#include "core/ProgramVersion.h"
 #include "stats/StatisticsEngine.h"
 
 namespace aloftra {
@@ -58,6 +59,15 @@ LogbookReadResult OpenLogbook(FileSystem& fs, const std::string& path, Logbook& 
 
 int RunCli(const std::vector<std::string>& args, FileSystem& fs, DateTime now, std::ostream& out,
            std::ostream& err) {
+  if (args.size() == 1 && args[0] == "--version") {
+    out << "aloftra-cli " << kProgramVersion << '\n';
+    return kCliOk;
+  }
+  if (args.size() == 1 && args[0] == "--help") {
+    out << kUsage << "       aloftra-cli --help | --version\n";
+    return kCliOk;
+  }
+
   if (args.size() == 2 && args[0] == "dump") return Dump(fs, args[1], now, out, err);
   if (args.size() == 3 && args[0] == "resave") return Resave(fs, args[1], args[2], now, err);
   err << kUsage;

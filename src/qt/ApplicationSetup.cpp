@@ -26,7 +26,11 @@ void SetUpApplication(QApplication& application) {
   QApplication::setStyle(QStringLiteral("Fusion"));
   QApplication::setFont(DefaultFormFont());
   QApplication::setQuitOnLastWindowClosed(false);
-  QApplication::setWindowIcon(QIcon(PicturePixmap("glider", QSize(64, 64), DefaultPictureColor())));
+  // The installed icon of the desktop's theme; the drawn glider when running from a build.
+  QApplication::setWindowIcon(QIcon::fromTheme(
+      QStringLiteral("aloftra"),
+      QIcon(PicturePixmap("glider", QSize(64, 64), DefaultPictureColor()))));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.aloftra.Aloftra"));
 }
 
 }  // namespace aloftra::qt

@@ -1,6 +1,7 @@
 // The aloftra program: the forms of the application on the desktop.
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <iostream>
 
 #include "core/PosixFileSystem.h"
@@ -12,6 +13,19 @@
 #include "shell/App.h"
 
 namespace {
+
+// Where the program keeps its start-up settings (the logbook used last, window places): the
+// desktop's configuration folder, ~/.config/Aloftra, so a program started from the menu does
+// not write into whatever folder it was started in; the current folder when that cannot be
+// made.
+std::string SettingsFolder() {
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  if (!config.isEmpty()) {
+    const QString folder = config + QStringLiteral("/Aloftra");
+    if (QDir().mkpath(folder)) return folder.toStdString();
+  }
+  return QDir::currentPath().toStdString();
+}
 
 std::vector<std::string> ArgumentsAfterTheProgram() {
   std::vector<std::string> arguments;
@@ -25,11 +39,16 @@ std::vector<std::string> ArgumentsAfterTheProgram() {
 
 int main(int argc, char** argv) {
   using namespace aloftra;
+  if (std::optional<std::string> information =
+          qt::InformationRequested(std::vector<std::string>(argv + 1, argv + argc))) {
+    std::cout << *information;
+    return 0;
+  }
   QApplication application(argc, argv);
   qt::SetUpApplication(application);
   std::optional<qt::ProgramOptions> options = qt::ParseProgramArguments(ArgumentsAfterTheProgram());
   if (!options) {
-    std::cerr << "usage: aloftra [--screenshots FOLDER] [LOGBOOK]\n";
+    std::cerr << "usage: aloftra [--screenshots FOLDER] [LOGBOOK]  (aloftra --help)\n";
     return 2;
   }
 
@@ -44,7 +63,7 @@ int main(int argc, char** argv) {
     binding.SetShowWindows(false);
   }
 
-  std::string programFolder = QDir::currentPath().toStdString();
+  std::string programFolder = SettingsFolder();
   binding.Dispatch([&] { app.Start(options->commandLine, programFolder); });
   if (screenshots) {
     QString folder = QString::fromStdString(*options->screenshotFolder);

@@ -2,6 +2,7 @@
 // site or close.
 #pragma once
 
+#include "core/ProgramVersion.h"
 #include "form/CommandButton.h"
 #include "form/Label.h"
 #include "form/Shape.h"
@@ -11,7 +12,6 @@ namespace aloftra {
 
 // The product's web page, opened by "Web Site".
 inline constexpr const char* kProductWebAddress = "https://aloftra.example.org/";
-inline constexpr const char* kProgramVersion = "1.3c";
 
 class frmAbout : public Dialog {
  public:
