@@ -162,7 +162,8 @@ std::string WriteIgc(const RoutePlan& plan, const std::vector<GeneratedFix>& fix
   text += "HFPLTPILOTINCHARGE:Renee Roe\r\nHFGTYGLIDERTYPE:Skyline 4\r\nHFGIDGLIDERID:D-1234\r\n";
   if (options.timeZone) text += *options.timeZone + "\r\n";
   if (options.withExtension) text += "I013638FXA\r\n";
-  for (const GeneratedFix& fix : fixes) {
+  for (std::size_t i = 0; i < fixes.size(); i += std::max(1, options.everyNthFix)) {
+    const GeneratedFix& fix = fixes[i];
     const int time = fix.seconds % 86400;
     const long altitude = std::lround(fix.altitude);
     std::snprintf(line, sizeof line, "B%02d%02d%02d", time / 3600, time / 60 % 60, time % 60);

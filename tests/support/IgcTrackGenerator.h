@@ -64,6 +64,7 @@ struct IgcFileOptions {
   bool withGnss = true;                 // else the GNSS column stays 0
   int pressureBelowGnss = 20;           // the pressure altitude reads this much lower
   bool withExtension = true;            // an I record and a three-digit accuracy column
+  int everyNthFix = 1;                  // a recorder set to a longer interval
 };
 
 std::string WriteIgc(const RoutePlan& plan, const std::vector<GeneratedFix>& fixes,
