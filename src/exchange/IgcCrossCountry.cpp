@@ -12,8 +12,10 @@ namespace {
 
 constexpr double kMetresPerMile = 1609.344;
 // The triangle search compares every pair of this many fixes spread along the flight, then
-// every pair near the best of them at full resolution.
+// pairs ever closer around the best of them, down to single fixes.
 constexpr std::size_t kThinnedFixes = 700;
+// How much finer each look around the best pair is than the one before.
+constexpr std::size_t kRefinementShrink = 20;
 
 struct Vector3 {
   double x = 0;
@@ -86,27 +88,30 @@ void SearchTriangles(const std::vector<Vector3>& points, const std::vector<doubl
   }
 }
 
-std::vector<std::size_t> Around(std::size_t centre, std::size_t reach, std::size_t count) {
+// Every step-th fix within reach of a centre.
+std::vector<std::size_t> Around(std::size_t centre, std::size_t reach, std::size_t step,
+                                std::size_t count) {
   std::vector<std::size_t> indices;
   const std::size_t from = centre > reach ? centre - reach : 0;
   const std::size_t to = std::min(count - 1, centre + reach);
-  for (std::size_t i = from; i <= to; ++i)
+  for (std::size_t i = from; i <= to; i += step)
     indices.push_back(i);
   return indices;
 }
 
 Triangle BestTriangle(const std::vector<Vector3>& points, const std::vector<double>& fromLaunch) {
   const std::size_t count = points.size();
-  const std::size_t step = std::max<std::size_t>(1, (count + kThinnedFixes - 1) / kThinnedFixes);
-  std::vector<std::size_t> thinned;
-  for (std::size_t i = 0; i < count; i += step)
-    thinned.push_back(i);
+  std::size_t step = std::max<std::size_t>(1, (count + kThinnedFixes - 1) / kThinnedFixes);
+  const std::vector<std::size_t> thinned = Around(0, count, step, count);
   Triangle best;
   SearchTriangles(points, fromLaunch, thinned, thinned, best);
-  if (step > 1) {
-    // Between two thinned fixes the best turn point can be at most a step away.
-    const std::vector<std::size_t> firsts = Around(best.first, 2 * step, count);
-    const std::vector<std::size_t> seconds = Around(best.second, 2 * step, count);
+  // Between two thinned fixes the best turn point can be at most a step away: look again
+  // around the best pair, each time closer, until every fix near it has been tried.
+  while (step > 1) {
+    const std::size_t reach = 2 * step;
+    step = std::max<std::size_t>(1, step / kRefinementShrink);
+    const std::vector<std::size_t> firsts = Around(best.first, reach, step, count);
+    const std::vector<std::size_t> seconds = Around(best.second, reach, step, count);
     SearchTriangles(points, fromLaunch, firsts, seconds, best);
   }
   return best;
