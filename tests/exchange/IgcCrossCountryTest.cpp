@@ -43,6 +43,8 @@ TEST(IgcCrossCountryTest, TheLongestClosedRouteIsFound) {
       {"out and return", {{46.1, 6.3}, {45.903, 6.102}}, kXcOutAndReturn, false, 2},
       {"landed too far from launch to close", {{46.1, 6.3}, {46.0, 6.3}}, kXcStraight, false, 2},
       {"triangle", {{46.1, 6.1}, {46.0, 6.35}, {45.902, 6.103}}, kXcTriangle, true, 3},
+      // Ten hours of fixes: the turn points are found in a thinned track and refined.
+      {"long triangle", {{46.6, 6.1}, {46.25, 7.2}, {45.905, 6.105}}, kXcTriangle, true, 3},
       // Barely wider than the out-and-return it contains: not worth a triangle.
       {"thin triangle", {{46.1, 6.1}, {46.1, 6.11}, {45.902, 6.101}}, kXcOutAndReturn, false, 2},
   };
