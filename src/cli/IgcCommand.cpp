@@ -117,7 +117,10 @@ int RunIgcCommand(const std::vector<std::string>& args, std::ostream& out, std::
     return kCliFileFailure;
   }
   const IgcCrossCountry xc = FindIgcCrossCountry(read.track, figures.figures.span);
-  out << FiguresJson(path, read.track, figures.figures, xc).dump(2) << '\n';
+  // A path in another encoding must not stop the figures from being shown.
+  out << FiguresJson(path, read.track, figures.figures, xc)
+             .dump(2, ' ', false, Json::error_handler_t::replace)
+      << '\n';
   return out.good() ? kCliOk : kCliFileFailure;
 }
 

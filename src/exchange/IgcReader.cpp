@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/TextEncoding.h"
 #include "exchange/IgcLineReader.h"
 #include "exchange/IgcRecords.h"
 
@@ -27,10 +28,12 @@ class TrackBuilder {
       ++track_.damagedLines;
       return;
     }
+    if (firstLine_) line = WithoutByteOrderMark(line);
+    firstLine_ = false;
     if (line.empty()) return;
     switch (line[0]) {
       case 'A':
-        if (!seenA_) track_.header.recorder = std::string(line.substr(1));
+        if (!seenA_) track_.header.recorder = DecodeFileText(line.substr(1));
         seenA_ = true;
         return;
       case 'H':
@@ -97,6 +100,7 @@ class TrackBuilder {
   }
 
   IgcTrack& track_;
+  bool firstLine_ = true;
   bool seenA_ = false;
   int dayOffset_ = 0;
   int lastSeconds_ = -1;  // before the first fix

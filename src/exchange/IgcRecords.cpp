@@ -4,6 +4,9 @@
 #include <cctype>
 #include <string>
 
+#include "core/Numbers.h"
+#include "core/TextEncoding.h"
+
 namespace aloftra {
 
 namespace {
@@ -105,15 +108,11 @@ bool ReadTimeZone(std::string_view line, IgcHeader& header) {
     text = std::string(Trim(std::string_view(text).substr(8)));
   if (!text.empty() && text.front() == ':') text.erase(0, 1);
   text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
-  std::size_t used = 0;
-  double hours = 0;
-  try {
-    hours = std::stod(text, &used);
-  } catch (...) {
-    return false;
-  }
-  if (used == 0 || hours < -14 || hours > 14) return false;
-  header.utcOffsetHours = hours;
+  // Read as the program reads any number item, never by the machine's locale; "nan" and
+  // "inf" are no offsets.
+  const std::optional<double> hours = ParseExactNumber(text);
+  if (!hours || !(*hours >= -14 && *hours <= 14)) return false;
+  header.utcOffsetHours = *hours;
   return true;
 }
 
@@ -173,9 +172,10 @@ bool ApplyIgcHeaderLine(std::string_view line, IgcHeader& header) {
     c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   if (code == "DTE") return ReadDate(line, header);
   if (code == "TZN") return ReadTimeZone(line, header);
-  if (code == "PLT") header.pilot = std::string(HeaderValue(line));
-  if (code == "GTY") header.gliderType = std::string(HeaderValue(line));
-  if (code == "GID") header.gliderId = std::string(HeaderValue(line));
+  // Names are UTF-8 in memory, whatever the recorder wrote them in.
+  if (code == "PLT") header.pilot = DecodeFileText(HeaderValue(line));
+  if (code == "GTY") header.gliderType = DecodeFileText(HeaderValue(line));
+  if (code == "GID") header.gliderId = DecodeFileText(HeaderValue(line));
   return true;
 }
 

@@ -60,6 +60,12 @@ TEST(IgcCommandTest, PrintsTheFiguresOfAnOutAndReturn) {
   EXPECT_FALSE(rows[2].degrees->empty());
   EXPECT_TRUE(rows[4].degrees->empty());
 
+  // A file name in Windows-1252 still gives well-formed JSON.
+  folder.WriteFile("vol\xE9.igc", WriteIgc(plan, truth.fixes, file));
+  IgcRun latin = Igc({folder.PathOf("vol\xE9.igc")});
+  ASSERT_EQ(kCliOk, latin.code) << latin.err;
+  EXPECT_EQ(j["takeoff_local"], nlohmann::json::parse(latin.out)["takeoff_local"]);
+
   // The override wins over the file's zone, and moves the local take-off with it.
   IgcRun shifted = Igc({folder.PathOf("oar.igc"), "--utc-offset", "-3.5"});
   ASSERT_EQ(kCliOk, shifted.code) << shifted.err;

@@ -87,19 +87,24 @@ TEST(IgcReaderTest, HeaderFormsAreRead) {
     EXPECT_EQ(c.date, header.date) << c.line;
     EXPECT_EQ(c.zone, header.utcOffsetHours) << c.line;
   }
-  for (const char* damaged :
-       {"HFDTE321321", "HFDTEDATE:1507", "HFDTEDATE:15O721", "HFTZN:east", "HFTZNTIMEZONE:25"}) {
+  for (const char* damaged : {"HFDTE321321", "HFDTEDATE:1507", "HFDTEDATE:15O721", "HFTZN:east",
+                              "HFTZN:nan", "HFTZN:2,5", "HFTZNTIMEZONE:25"}) {
     IgcHeader header;
     EXPECT_FALSE(ApplyIgcHeaderLine(damaged, header)) << damaged;
     EXPECT_FALSE(header.date || header.utcOffsetHours) << damaged;
   }
   IgcReadResult result = Read(
-      "AXCT123abc\nHFPLTPILOTINCHARGE: Renee Roe \nHFGTYGLIDERTYPE:Skyline 4\nHFGIDGLIDERID:D-42\n"
+      "\xEF\xBB\xBF"
+      "AXCT123abc\nHFPLTPILOTINCHARGE: Ren\xE9"
+      "e Roe \nHFGTYGLIDERTYPE:Skyline "
+      "4\nHFGIDGLIDERID:D-42\n"
       "I023638FXA3940SIU\n" +
       kGoodFix + "01207\n");
   ASSERT_TRUE(result.ok());
   EXPECT_EQ("XCT123abc", result.track.header.recorder);
-  EXPECT_EQ("Renee Roe", result.track.header.pilot);
+  // A byte-order mark is no part of the first record, and a name in Windows-1252 becomes
+  // UTF-8.
+  EXPECT_EQ("Ren\u00e9e Roe", result.track.header.pilot);
   EXPECT_EQ("Skyline 4", result.track.header.gliderType);
   EXPECT_EQ("D-42", result.track.header.gliderId);
   EXPECT_EQ((std::vector<IgcExtension>{{"FXA", 36, 38}, {"SIU", 39, 40}}),
