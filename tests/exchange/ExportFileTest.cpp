@@ -268,18 +268,24 @@ TEST(ExportCsvTest, PythonCsvReadsEveryColumnBack) {
   RebuildFlightOrder(book);
   book.sites[0].DESCRIPTION = "one, \"two\"\r\nthree";
   book.gliders[1].NOTES = ",\",\r\n";
-  for (ExportKind kind : {ExportKind::kFlights, ExportKind::kSites, ExportKind::kGliders}) {
-    const std::string path = folder.PathOf("export.txt");
+  const ExportKind kinds[] = {ExportKind::kFlights, ExportKind::kSites, ExportKind::kGliders};
+  std::string command = "python3 " ALOFTRA_EXPORT_CSV_SCRIPT;
+  for (ExportKind kind : kinds) {
+    const std::string path = folder.PathOf("export" + std::to_string(static_cast<int>(kind)));
     ASSERT_TRUE(WriteExportFile(real, path, book, kind).ok);
-    const std::string command = "python3 " ALOFTRA_EXPORT_CSV_SCRIPT " '" + path + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[4096];
-    while (std::size_t got = fread(buffer, 1, sizeof buffer, pipe))
-      output.append(buffer, got);
-    ASSERT_EQ(pclose(pipe), 0) << output;
-    const nlohmann::json rows = nlohmann::json::parse(output);
+    command += " '" + path + "'";
+  }
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string output;
+  char buffer[4096];
+  while (std::size_t got = fread(buffer, 1, sizeof buffer, pipe))
+    output.append(buffer, got);
+  ASSERT_EQ(pclose(pipe), 0) << output;
+  const nlohmann::json files = nlohmann::json::parse(output);
+  ASSERT_EQ(files.size(), std::size(kinds));
+  for (ExportKind kind : kinds) {
+    const nlohmann::json& rows = files[static_cast<std::size_t>(kind)];
     const std::vector<DelimitedRecord> expected = Records(ExportText(book, kind));
     ASSERT_EQ(rows.size(), expected.size());
     const std::size_t columns = expected[0].size();

@@ -1,7 +1,13 @@
-"""Reads a comma-delimited export file with Python's csv module and prints its rows as JSON."""
+"""Reads comma-delimited export files with Python's csv module and prints, as JSON, a list
+holding the rows of each file in turn."""
 import csv
 import json
 import sys
 
-with open(sys.argv[1], newline="", encoding="utf-8") as export:
-    json.dump([row for row in csv.reader(export)], sys.stdout)
+
+def rows_of(path):
+    with open(path, newline="", encoding="utf-8") as export:
+        return [row for row in csv.reader(export)]
+
+
+json.dump([rows_of(path) for path in sys.argv[1:]], sys.stdout)
