@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "cli/ExportCommand.h"
 #include "cli/LogbookJson.h"
 #include "core/DateTime.h"
 #include "core/LogbookFile.h"
@@ -13,7 +14,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: aloftra-cli dump LOGBOOK\n"
-    "       aloftra-cli resave IN OUT\n";
+    "       aloftra-cli resave IN OUT\n"
+    "       aloftra-cli export flights|sites|gliders LOGBOOK OUT\n";
 
 // Loads path into book, or reports the program's messages and the reason on err.
 bool LoadOrReport(FileSystem& fs, const std::string& path, Logbook& book, std::ostream& err) {
@@ -60,6 +62,8 @@ int RunCli(const std::vector<std::string>& args, FileSystem& fs, DateTime now, s
            std::ostream& err) {
   if (args.size() == 2 && args[0] == "dump") return Dump(fs, args[1], now, out, err);
   if (args.size() == 3 && args[0] == "resave") return Resave(fs, args[1], args[2], now, err);
+  if (args.size() == 4 && args[0] == "export")
+    return ExportCommand(fs, args[1], args[2], args[3], now, err);
   err << kUsage;
   return kCliUsage;
 }
