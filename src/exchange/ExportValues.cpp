@@ -1,5 +1,7 @@
 #include "exchange/ExportValues.h"
 
+#include <cmath>
+
 #include "core/DateTime.h"
 #include "core/Numbers.h"
 #include "units/ConvertUnit.h"
@@ -80,7 +82,24 @@ std::string ManufactureDateText(std::string_view stored) {
   return FormatShortDate(*date);
 }
 
+namespace {
+
+// The storage unit of each kind shows a value as it is stored.
+bool IsStorageUnit(UnitButton unit) {
+  return unit == kUnitMph || unit == kUnitFeet || unit == kUnitFpm || unit == kUnitMiles ||
+         unit == kUnitPounds;
+}
+
+}  // namespace
+
 double ExportedMeasure(double stored, UnitKind kind, bool isSigned, const UnitFlags& flags) {
+  // A whole value in its storage unit comes out of the conversion unchanged; the shortcut
+  // spares a large export the round trips through text.
+  constexpr double kExactWholeFloats = 1e7;
+  if (IsStorageUnit(ChosenUnit(kind, flags)) && stored == std::trunc(stored) &&
+      std::fabs(stored) < kExactWholeFloats) {
+    return isSigned ? stored : std::fabs(stored);
+  }
   return ParseLeadingNumber(DisplayStored(stored, kind, isSigned, flags));
 }
 

@@ -4,8 +4,10 @@
 #include <random>
 
 #include "DelimitedReading.h"
+#include "core/Numbers.h"
 #include "exchange/DelimitedItems.h"
 #include "exchange/ExportValues.h"
+#include "units/ConvertUnit.h"
 
 namespace aloftra::test {
 namespace {
@@ -104,6 +106,43 @@ TEST(ExportedMeasureTest, DisplayUnitsRoundedAndSignAsAsked) {
   EXPECT_EQ(ExportedMeasure(10, UnitKind::kSpeed, false, metric), 16);
   EXPECT_DOUBLE_EQ(ExportedMeasure(12.34, UnitKind::kDistance, false, imperial), 12.3);
   EXPECT_DOUBLE_EQ(ExportedMeasure(10, UnitKind::kDistance, false, metric), 16.1);
+}
+
+// Whatever unit is chosen, the export writes exactly the number the pages show, whole and
+// fractional values, signed or not, small and large.
+TEST(ExportedMeasureTest, EqualsTheShownTextInEveryUnit) {
+  struct Choice {
+    UnitKind kind;
+    UnitButton storage;
+    UnitButton other;
+  };
+  const Choice choices[] = {{UnitKind::kSpeed, kUnitMph, kUnitKmh},
+                            {UnitKind::kSpeed, kUnitMph, kUnitKnots},
+                            {UnitKind::kAltitude, kUnitFeet, kUnitMetres},
+                            {UnitKind::kClimbRate, kUnitFpm, kUnitMetresPerSecond},
+                            {UnitKind::kDistance, kUnitMiles, kUnitKilometres},
+                            {UnitKind::kWeight, kUnitPounds, kUnitKilograms}};
+  std::mt19937 random(4112);
+  std::uniform_real_distribution<double> fraction(-2000, 2000);
+  std::uniform_int_distribution<int> whole(-32768, 32767);
+  for (const Choice& choice : choices) {
+    for (UnitButton unit : {choice.storage, choice.other}) {
+      UnitFlags flags = DefaultUnitFlags();
+      flags[choice.storage] = 0;
+      flags[unit] = kFlagSet;
+      for (int round = 0; round < 400; ++round) {
+        const double stored = round % 2 == 0
+                                  ? static_cast<double>(static_cast<float>(fraction(random)))
+                                  : whole(random) * (round % 3 == 0 ? 1000.0 : 1.0);
+        for (bool isSigned : {false, true}) {
+          const double shown =
+              ParseLeadingNumber(DisplayStored(stored, choice.kind, isSigned, flags));
+          EXPECT_EQ(ExportedMeasure(stored, choice.kind, isSigned, flags), shown)
+              << stored << " unit " << unit << (isSigned ? " signed" : "");
+        }
+      }
+    }
+  }
 }
 
 TEST(DelimitedWriterTest, ItemFormsOfOneLine) {
