@@ -2,12 +2,14 @@
 //   BM_ExportFlights   forms the flights file and writes it through the safe writer, the
 //                      flushes to the disk left out; the target is under 100 ms
 //   BM_FlightsText     the same without the disk, to tell the parts apart
+//   BM_FlightsTextMetric   the same with every unit metric, each value converted
 //   BM_ExportSites, BM_ExportGliders   the two smaller files, written
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "LogbookGenerator.h"
 #include "NoSyncFileSystem.h"
@@ -66,6 +68,20 @@ void BM_FlightsText(benchmark::State& state) {
     benchmark::DoNotOptimize(FlightsExportText(book));
 }
 BENCHMARK(BM_FlightsText)->Unit(benchmark::kMillisecond);
+
+void BM_FlightsTextMetric(benchmark::State& state) {
+  Logbook book = Largest();
+  book.UNIT_FLAGS = DefaultUnitFlags();
+  for (auto [imperial, metric] :
+       {std::pair{kUnitMph, kUnitKmh}, std::pair{kUnitFeet, kUnitMetres},
+        std::pair{kUnitFpm, kUnitMetresPerSecond}, std::pair{kUnitMiles, kUnitKilometres}}) {
+    book.UNIT_FLAGS[imperial] = 0;
+    book.UNIT_FLAGS[metric] = kFlagSet;
+  }
+  for (auto _ : state)
+    benchmark::DoNotOptimize(FlightsExportText(book));
+}
+BENCHMARK(BM_FlightsTextMetric)->Unit(benchmark::kMillisecond);
 
 void BM_ExportSites(benchmark::State& state) {
   ExportKindBench(state, ExportKind::kSites);
