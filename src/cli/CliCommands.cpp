@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "cli/IgcCommand.h"
+#include "cli/ExportCommand.h"
 #include "cli/LogbookJson.h"
 #include "core/DateTime.h"
 #include "core/LogbookFile.h"
@@ -16,7 +17,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: aloftra-cli dump LOGBOOK\n"
     "       aloftra-cli resave IN OUT\n"
-    "       aloftra-cli igc FILE [--utc-offset HOURS]\n";
+    "       aloftra-cli igc FILE [--utc-offset HOURS]\n"
+    "       aloftra-cli export flights|sites|gliders LOGBOOK OUT\n";
 
 // Loads path into book, or reports the program's messages and the reason on err.
 bool LoadOrReport(FileSystem& fs, const std::string& path, Logbook& book, std::ostream& err) {
@@ -74,6 +76,8 @@ int RunCli(const std::vector<std::string>& args, FileSystem& fs, DateTime now, s
   if (args.size() == 3 && args[0] == "resave") return Resave(fs, args[1], args[2], now, err);
   if (!args.empty() && args[0] == "igc")
     return RunIgcCommand({args.begin() + 1, args.end()}, out, err);
+  if (args.size() == 4 && args[0] == "export")
+    return ExportCommand(fs, args[1], args[2], args[3], now, err);
   err << kUsage;
   return kCliUsage;
 }

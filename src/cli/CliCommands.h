@@ -2,6 +2,7 @@
 //   aloftra-cli dump LOGBOOK     prints the logbook as JSON, statistics recomputed as Open does
 //   aloftra-cli resave IN OUT    reads IN and saves it unchanged as version "1.3" to OUT
 //   aloftra-cli igc FILE         prints the figures of the flight in a track file
+//   aloftra-cli export flights|sites|gliders LOGBOOK OUT   writes an export file (ExportCommand.h)
 #pragma once
 
 #include <ostream>

@@ -11,6 +11,7 @@
 namespace aloftra {
 
 class Dialog;
+class FileSystem;
 struct FilterSettings;
 class FlightPage;
 class Form;
@@ -25,6 +26,8 @@ class PageHost {
   virtual Logbook& Book() = 0;
   virtual FilterSettings& Filter() = 0;
   virtual Platform& GetPlatform() = 0;
+  // The files the logbook and the exchange files are read from and written to.
+  virtual FileSystem& GetFileSystem() = 0;
 
   // Start-up, run once by the load of the program's main window.
   virtual void StartUp() = 0;

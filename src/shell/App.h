@@ -44,6 +44,7 @@ class App final : public PageHost {
   Logbook& Book() override { return logbook_; }
   FilterSettings& Filter() override { return filter_; }
   Platform& GetPlatform() override { return platform_; }
+  FileSystem& GetFileSystem() override { return fileSystem_; }
   void StartUp() override;
   void SwitchPage(Page& from, PageId to) override;
   void RunMenuCommand(Page& from, MenuId menu, int item) override;
@@ -58,7 +59,6 @@ class App final : public PageHost {
   void OpenInBrowser(const std::string& address) override;
 
   const Logbook& Book() const { return logbook_; }
-  FileSystem& GetFileSystem() { return fileSystem_; }
 
   // The pages, in the order of their page buttons.
   frmAloftra& Aloftra();

@@ -8,6 +8,7 @@
 #include <memory>
 #include <utility>
 
+#include "exchange/frmExport.h"
 #include "flights/frmCrossCountry.h"
 #include "flights/frmMultiFlight.h"
 #include "pagekit/Dialog.h"
@@ -76,6 +77,10 @@ struct DialogClass<DialogId::kListViewSite> {
 template <>
 struct DialogClass<DialogId::kListViewGlider> {
   using type = frmListViewGlider;
+};
+template <>
+struct DialogClass<DialogId::kExport> {
+  using type = frmExport;
 };
 
 class DialogSet {

@@ -14,10 +14,9 @@ DialogTitle TitleOf(DialogId id) {
   switch (id) {
     case DialogId::kImport:
       return {"frmImport", "Import Data"};
-    case DialogId::kExport:
-      return {"frmExport", "Export Data"};
     case DialogId::kPrint:
       return {"frmPrint", "Print"};
+    case DialogId::kExport:
     case DialogId::kAbout:
     case DialogId::kCrossCountry:
     case DialogId::kSort:

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Logbook.h"
+#include "core/PosixFileSystem.h"
 #include "pagekit/PageHost.h"
 #include "support/ScriptedPlatform.h"
 #include "views/FilterSettings.h"
@@ -29,6 +30,7 @@ class RecordingHost : public PageHost {
   Logbook& Book() override { return book; }
   FilterSettings& Filter() override { return filter; }
   Platform& GetPlatform() override { return platform; }
+  FileSystem& GetFileSystem() override { return files; }
   void StartUp() override {}
   void SwitchPage(Page& from, PageId to) override { switches.push_back({&from, to}); }
   void RunMenuCommand(Page& from, MenuId menu, int item) override {
@@ -52,6 +54,7 @@ class RecordingHost : public PageHost {
   Logbook book;
   FilterSettings filter;
   ScriptedPlatform platform;
+  PosixFileSystem files;
   std::vector<MenuCommand> commands;
   std::vector<Switch> switches;
   std::vector<DialogId> opened;
