@@ -41,6 +41,9 @@ class RecordingHost : public PageHost {
   void DialogClosed(Dialog& dialog) override { closed.push_back(&dialog); }
   FlightPage& Flights() override { throw std::logic_error("no flight page here"); }
   RecordPage& Records(PageId) override { throw std::logic_error("no record page here"); }
+  SiteEntryPage& SiteEntries() override { throw std::logic_error("no site page here"); }
+  GliderEntryPage& GliderEntries() override { throw std::logic_error("no glider page here"); }
+  void ShowPageInPlace(PageId page) override { shownInPlace.push_back(page); }
   void RecomputeStatistics() override {}
   void UpdateCaption(bool, bool) override {}
   void FilterOff() override {}
@@ -54,6 +57,7 @@ class RecordingHost : public PageHost {
   ScriptedPlatform platform;
   std::vector<MenuCommand> commands;
   std::vector<Switch> switches;
+  std::vector<PageId> shownInPlace;
   std::vector<DialogId> opened;
   std::vector<Dialog*> closed;
 };
