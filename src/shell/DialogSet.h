@@ -8,6 +8,7 @@
 #include <memory>
 #include <utility>
 
+#include "exchange/frmImport.h"
 #include "flights/frmCrossCountry.h"
 #include "flights/frmMultiFlight.h"
 #include "pagekit/Dialog.h"
@@ -32,6 +33,10 @@ struct DialogClass {
 template <>
 struct DialogClass<DialogId::kAbout> {
   using type = frmAbout;
+};
+template <>
+struct DialogClass<DialogId::kImport> {
+  using type = frmImport;
 };
 template <>
 struct DialogClass<DialogId::kCrossCountry> {

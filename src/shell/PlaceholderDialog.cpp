@@ -12,13 +12,12 @@ struct DialogTitle {
 // The form name and title of each dialog that opens as a placeholder.
 DialogTitle TitleOf(DialogId id) {
   switch (id) {
-    case DialogId::kImport:
-      return {"frmImport", "Import Data"};
     case DialogId::kExport:
       return {"frmExport", "Export Data"};
     case DialogId::kPrint:
       return {"frmPrint", "Print"};
     case DialogId::kAbout:
+    case DialogId::kImport:
     case DialogId::kCrossCountry:
     case DialogId::kSort:
     case DialogId::kFilters:
