@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "cli/ImportCommand.h"
 #include "cli/LogbookJson.h"
 #include "core/DateTime.h"
 #include "core/LogbookFile.h"
@@ -13,7 +14,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: aloftra-cli dump LOGBOOK\n"
-    "       aloftra-cli resave IN OUT\n";
+    "       aloftra-cli resave IN OUT\n"
+    "       aloftra-cli import flights|sites LOGBOOK FILE\n";
 
 // Loads path into book, or reports the program's messages and the reason on err.
 bool LoadOrReport(FileSystem& fs, const std::string& path, Logbook& book, std::ostream& err) {
@@ -60,6 +62,9 @@ int RunCli(const std::vector<std::string>& args, FileSystem& fs, DateTime now, s
            std::ostream& err) {
   if (args.size() == 2 && args[0] == "dump") return Dump(fs, args[1], now, out, err);
   if (args.size() == 3 && args[0] == "resave") return Resave(fs, args[1], args[2], now, err);
+  if (args.size() == 4 && args[0] == "import" && (args[1] == "flights" || args[1] == "sites")) {
+    return RunImportCommand(args[1], args[2], args[3], fs, now, out, err);
+  }
   err << kUsage;
   return kCliUsage;
 }
