@@ -90,6 +90,10 @@ bool frmImport::ImportError(const std::string& path) {
 }
 
 void frmImport::ShowProgress(long done, long total) {
+  // Bringing every window up to date costs more than a record of a pass that only looks
+  // names up, so the count is shown every few records.
+  constexpr long kRecordsPerUpdate = 25;
+  if (done != 1 && done != total && done % kRecordsPerUpdate != 0) return;
   Progress.SetCaption(ImportProgressText(done, total));
   host_.GetPlatform().DoEvents();
 }

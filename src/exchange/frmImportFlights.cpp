@@ -105,6 +105,8 @@ bool NamesSiteAndGlider(const ImportedFlight& flight) {
 
 bool frmImport::ImportFlights(const std::string& path) {
   long total = CountRecords(path);
+  std::vector<DelimitedItem> first;
+  if (ImportFile probe(path); probe.Next(first) && IsFlightsExportHeader(first)) --total;
   if (!SitesPass(path, total)) return false;
   if (!GlidersPass(path, total)) return false;
   return FlightsPass(path, total);
