@@ -4,6 +4,7 @@
 
 #include "cli/IgcCommand.h"
 #include "cli/ExportCommand.h"
+#include "cli/ImportCommand.h"
 #include "cli/LogbookJson.h"
 #include "core/DateTime.h"
 #include "core/LogbookFile.h"
@@ -19,6 +20,7 @@ constexpr const char* kUsage =
     "       aloftra-cli resave IN OUT\n"
     "       aloftra-cli igc FILE [--utc-offset HOURS]\n"
     "       aloftra-cli export flights|sites|gliders LOGBOOK OUT\n";
+    "       aloftra-cli import flights|sites LOGBOOK FILE\n";
 
 // Loads path into book, or reports the program's messages and the reason on err.
 bool LoadOrReport(FileSystem& fs, const std::string& path, Logbook& book, std::ostream& err) {
@@ -78,6 +80,9 @@ int RunCli(const std::vector<std::string>& args, FileSystem& fs, DateTime now, s
     return RunIgcCommand({args.begin() + 1, args.end()}, out, err);
   if (args.size() == 4 && args[0] == "export")
     return ExportCommand(fs, args[1], args[2], args[3], now, err);
+  if (args.size() == 4 && args[0] == "import" && (args[1] == "flights" || args[1] == "sites")) {
+    return RunImportCommand(args[1], args[2], args[3], fs, now, out, err);
+  }
   err << kUsage;
   return kCliUsage;
 }

@@ -168,6 +168,9 @@ class frmAloftra : public Page, public FlightPage {
   void FlightDate_KeyPress(int& KeyAscii);
   void FlightNo_KeyPress(int& KeyAscii);
 
+  // A whole flight typed in from outside the page.
+  bool EnterTypedFlight(const FlightEntryText& entry) override;
+
   // Enter and Delete.
   void Enter_Click();
   void DeleteEntry_Click();
@@ -210,6 +213,10 @@ class frmAloftra : public Page, public FlightPage {
   void CheckAltitudeField(TextBox& box, int field);
   int TodayYear();
   void ShowMessage(const std::string& text);
+
+  // The cross-country details of a flight typed in by EnterTypedFlight, which the page has no
+  // boxes for: Enter stores them with the flight.
+  std::optional<CrossCountryText> typedCrossCountry_;
 };
 
 }  // namespace aloftra

@@ -139,6 +139,10 @@ bool frmAloftra::FillRecordFromControls(FlightRecord& record, bool isNew) {
   record.REMARKS = Remarks.Text();
   record.WIND_FLAGS = RoseFlags;
   record.AIRTIME = *airtime;
+  if (typedCrossCountry_) {
+    record.XC_TYPE = typedCrossCountry_->type;
+    record.GPS_COORDS = typedCrossCountry_->gpsCoords;
+  }
   if (!nonFlying) {
     record.GLIDER_INDEX = static_cast<std::int16_t>(glider);
     record.SITE_INDEX = static_cast<std::int16_t>(site);

@@ -22,12 +22,13 @@
 #include "form/OptionButton.h"
 #include "form/TextBox.h"
 #include "pagekit/EditState.h"
+#include "pagekit/ListEntryPages.h"
 #include "pagekit/Page.h"
 #include "pagekit/RecordPage.h"
 
 namespace aloftra {
 
-class frmGliders : public Page, public RecordPage {
+class frmGliders : public Page, public RecordPage, public GliderEntryPage {
  public:
   explicit frmGliders(PageHost& host);
 
@@ -126,6 +127,8 @@ class frmGliders : public Page, public RecordPage {
 
   // Enter and Delete.
   void Enter_Click();
+  // A glider typed in by the import.
+  bool EnterTypedGlider(const std::string& name, bool paraglider) override;
   void Delete_Click();
 
  private:

@@ -21,6 +21,7 @@
 #include "form/Shape.h"
 #include "form/TextBox.h"
 #include "pagekit/EditState.h"
+#include "pagekit/ListEntryPages.h"
 #include "pagekit/Page.h"
 #include "pagekit/RecordPage.h"
 
@@ -40,7 +41,7 @@ enum SiteDetails : int {
   kDetailsDistance = 3
 };
 
-class frmSiteList : public Page, public RecordPage {
+class frmSiteList : public Page, public RecordPage, public SiteEntryPage {
  public:
   explicit frmSiteList(PageHost& host);
 
@@ -110,6 +111,8 @@ class frmSiteList : public Page, public RecordPage {
   void LaunchMSL_LostFocus();
   void LandingMSL_LostFocus();
   void Enter_Click();
+  // A whole site typed in by the import.
+  bool EnterTypedSite(const SiteEntryText& site) override;
   void Delete_Click();
 
   // Links, drawing and the mouse.

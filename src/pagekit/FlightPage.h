@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "pagekit/FlightEntryText.h"
+
 namespace aloftra {
 
 // What the glider page tells the flight page about a renamed glider it may be showing.
@@ -43,6 +45,12 @@ class FlightPage {
   // glider-type label the glider's type.
   virtual void RenameGliderChoice(const std::string& oldName, const std::string& newName,
                                   const GliderShown& glider) = 0;
+
+  // Presses New Entry, types the entry into the boxes (the date, time and airtime checked as
+  // leaving their boxes would), sets the directions, turbulence, marks and cross-country
+  // details, lets pending window events run and presses Enter. The page's messages appear as
+  // if the pilot had typed the values. True when the flight was stored.
+  virtual bool EnterTypedFlight(const FlightEntryText& entry) = 0;
 
  protected:
   ~FlightPage() = default;

@@ -14,6 +14,8 @@ class Dialog;
 class FileSystem;
 struct FilterSettings;
 class FlightPage;
+class GliderEntryPage;
+class SiteEntryPage;
 class Form;
 class Logbook;
 class Page;
@@ -44,6 +46,12 @@ class PageHost {
   virtual FlightPage& Flights() = 0;
   // The page of the sites or of the gliders, for the list views that show their records.
   virtual RecordPage& Records(PageId page) = 0;
+  // The site and glider pages, for what types whole entries into them (the import).
+  virtual SiteEntryPage& SiteEntries() = 0;
+  virtual GliderEntryPage& GliderEntries() = 0;
+  // Shows a page in place of the page on screen, as a page button would but without leaving
+  // checks; a dialog open over the page it came from stays open.
+  virtual void ShowPageInPlace(PageId page) = 0;
 
   // What changes every page: the statistics derived from the flights, the caption that
   // shows whether the logbook has unsaved changes, the filter switched off.

@@ -57,6 +57,25 @@ RecordPage& App::Records(PageId page) {
   throw std::invalid_argument("only the site and glider pages list records");
 }
 
+SiteEntryPage& App::SiteEntries() {
+  return SiteList();
+}
+
+GliderEntryPage& App::GliderEntries() {
+  return Gliders();
+}
+
+void App::ShowPageInPlace(PageId page) {
+  Page& target = PageById(page);
+  for (Page* shown : Pages()) {
+    if (shown->Visible() && shown != &target) {
+      placement_.SwitchPage(*shown, target);
+      return;
+    }
+  }
+  target.Show();
+}
+
 std::vector<Form*> App::AllForms() {
   std::vector<Form*> forms;
   for (Page* page : Pages())

@@ -52,6 +52,9 @@ class App final : public PageHost {
   void DialogClosed(Dialog& dialog) override;
   FlightPage& Flights() override;
   RecordPage& Records(PageId page) override;
+  SiteEntryPage& SiteEntries() override;
+  GliderEntryPage& GliderEntries() override;
+  void ShowPageInPlace(PageId page) override;
   void RecomputeStatistics() override;
   void UpdateCaption(bool modified, bool force) override;
   void FilterOff() override;

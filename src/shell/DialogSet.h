@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "exchange/frmExport.h"
+#include "exchange/frmImport.h"
 #include "flights/frmCrossCountry.h"
 #include "flights/frmMultiFlight.h"
 #include "pagekit/Dialog.h"
@@ -33,6 +34,10 @@ struct DialogClass {
 template <>
 struct DialogClass<DialogId::kAbout> {
   using type = frmAbout;
+};
+template <>
+struct DialogClass<DialogId::kImport> {
+  using type = frmImport;
 };
 template <>
 struct DialogClass<DialogId::kCrossCountry> {

@@ -12,11 +12,10 @@ struct DialogTitle {
 // The form name and title of each dialog that opens as a placeholder.
 DialogTitle TitleOf(DialogId id) {
   switch (id) {
-    case DialogId::kImport:
-      return {"frmImport", "Import Data"};
     case DialogId::kPrint:
       return {"frmPrint", "Print"};
     case DialogId::kExport:
+    case DialogId::kImport:
     case DialogId::kAbout:
     case DialogId::kCrossCountry:
     case DialogId::kSort:

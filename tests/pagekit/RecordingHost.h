@@ -43,6 +43,9 @@ class RecordingHost : public PageHost {
   void DialogClosed(Dialog& dialog) override { closed.push_back(&dialog); }
   FlightPage& Flights() override { throw std::logic_error("no flight page here"); }
   RecordPage& Records(PageId) override { throw std::logic_error("no record page here"); }
+  SiteEntryPage& SiteEntries() override { throw std::logic_error("no site page here"); }
+  GliderEntryPage& GliderEntries() override { throw std::logic_error("no glider page here"); }
+  void ShowPageInPlace(PageId page) override { shownInPlace.push_back(page); }
   void RecomputeStatistics() override {}
   void UpdateCaption(bool, bool) override {}
   void FilterOff() override {}
@@ -57,6 +60,7 @@ class RecordingHost : public PageHost {
   PosixFileSystem files;
   std::vector<MenuCommand> commands;
   std::vector<Switch> switches;
+  std::vector<PageId> shownInPlace;
   std::vector<DialogId> opened;
   std::vector<Dialog*> closed;
 };

@@ -1,0 +1,20 @@
+// aloftra-cli import flights|sites LOGBOOK FILE: the File menu's import run without a window on
+// a logbook, which is then saved (with its backup, as Save does). The program's messages go
+// to the error stream as they are raised; the exit code tells whether the import file was
+// read to its end and the logbook saved.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "core/FileSystem.h"
+#include "core/Records.h"
+
+namespace aloftra {
+
+// kind: "flights" or "sites". Returns a CliExit code.
+int RunImportCommand(const std::string& kind, const std::string& logbookPath,
+                     const std::string& importPath, FileSystem& fs, DateTime now, std::ostream& out,
+                     std::ostream& err);
+
+}  // namespace aloftra
