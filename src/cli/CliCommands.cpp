@@ -19,7 +19,7 @@ constexpr const char* kUsage =
     "usage: aloftra-cli dump LOGBOOK\n"
     "       aloftra-cli resave IN OUT\n"
     "       aloftra-cli igc FILE [--utc-offset HOURS]\n"
-    "       aloftra-cli export flights|sites|gliders LOGBOOK OUT\n";
+    "       aloftra-cli export flights|sites|gliders LOGBOOK OUT\n"
     "       aloftra-cli import flights|sites LOGBOOK FILE\n";
 
 // Loads path into book, or reports the program's messages and the reason on err.
