@@ -51,7 +51,7 @@ struct Font {
   bool bold = false;
   bool italic = false;
   // The typeface; empty is the forms' own. Reports ask for "Arial" by name.
-  std::string family;
+  std::string family{};
   bool operator==(const Font&) const = default;
 };
 

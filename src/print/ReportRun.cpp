@@ -22,7 +22,7 @@ std::vector<int> FlightsToPrint(const Logbook& book, const FilterSettings& filte
   int last = book.LastPosition();
   int position = request.all ? 0 : std::max(book.doc.CurrentPosition, 0);
   for (; position <= last; ++position) {
-    if (!request.all && static_cast<long>(flights.size()) >= request.howMany) break;
+    if (!request.all && static_cast<double>(flights.size()) >= request.howMany) break;
     int slot = book.FlightAtPosition(position);
     if (slot >= 0 && FlightPassesFilter(book, filter, slot)) flights.push_back(slot);
   }

@@ -20,7 +20,7 @@ inline constexpr int kReportKinds = 5;
 struct ReportRequest {
   ReportKind kind = ReportKind::kFlights;
   bool all = false;
-  long howMany = 1;  // flights only: how many from the current position on
+  double howMany = 1;  // flights only: how many from the current position on
   bool siteStats = false;
 };
 

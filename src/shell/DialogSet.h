@@ -11,6 +11,7 @@
 #include "flights/frmCrossCountry.h"
 #include "flights/frmMultiFlight.h"
 #include "pagekit/Dialog.h"
+#include "print/frmPrint.h"
 #include "shell/PlaceholderDialog.h"
 #include "shell/frmAbout.h"
 #include "units/frmUnits.h"
@@ -32,6 +33,10 @@ struct DialogClass {
 template <>
 struct DialogClass<DialogId::kAbout> {
   using type = frmAbout;
+};
+template <>
+struct DialogClass<DialogId::kPrint> {
+  using type = frmPrint;
 };
 template <>
 struct DialogClass<DialogId::kCrossCountry> {

@@ -17,7 +17,6 @@ DialogTitle TitleOf(DialogId id) {
     case DialogId::kExport:
       return {"frmExport", "Export Data"};
     case DialogId::kPrint:
-      return {"frmPrint", "Print"};
     case DialogId::kAbout:
     case DialogId::kCrossCountry:
     case DialogId::kSort:
