@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "cli/LogbookJson.h"
+#include "cli/PrintCommand.h"
 #include "core/DateTime.h"
 #include "core/LogbookFile.h"
 #include "stats/StatisticsEngine.h"
@@ -13,7 +14,9 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: aloftra-cli dump LOGBOOK\n"
-    "       aloftra-cli resave IN OUT\n";
+    "       aloftra-cli resave IN OUT\n"
+    "       aloftra-cli print flights|sites|gliders|summary|notes LOGBOOK OUT.pdf [--all] "
+    "[--site-stats]\n";
 
 // Loads path into book, or reports the program's messages and the reason on err.
 bool LoadOrReport(FileSystem& fs, const std::string& path, Logbook& book, std::ostream& err) {
@@ -60,6 +63,10 @@ int RunCli(const std::vector<std::string>& args, FileSystem& fs, DateTime now, s
            std::ostream& err) {
   if (args.size() == 2 && args[0] == "dump") return Dump(fs, args[1], now, out, err);
   if (args.size() == 3 && args[0] == "resave") return Resave(fs, args[1], args[2], now, err);
+  if (!args.empty() && args[0] == "print") {
+    int code = PrintCommand({args.begin() + 1, args.end()}, fs, now, err);
+    if (code != kCliUsage) return code;
+  }
   err << kUsage;
   return kCliUsage;
 }

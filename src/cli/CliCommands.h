@@ -1,6 +1,7 @@
 // The commands of aloftra-cli, kept out of main() so tests can run them.
 //   aloftra-cli dump LOGBOOK     prints the logbook as JSON, statistics recomputed as Open does
 //   aloftra-cli resave IN OUT    reads IN and saves it unchanged as version "1.3" to OUT
+//   aloftra-cli print REPORT LOGBOOK OUT.pdf [--all] [--site-stats]   a report as a PDF file
 #pragma once
 
 #include <ostream>

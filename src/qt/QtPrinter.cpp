@@ -68,6 +68,7 @@ bool QtPrinter::BeginDocument(const std::string& title) {
 
 PageGeometry QtPrinter::Geometry() const {
   PageGeometry geometry;
+  if (!printer_) return geometry;
   double twipsPerDot = kTwipsPerInch / printer_->resolution();
   QRectF paper = printer_->paperRect(QPrinter::DevicePixel);
   QRectF page = printer_->pageRect(QPrinter::DevicePixel);
@@ -80,6 +81,7 @@ PageGeometry QtPrinter::Geometry() const {
 }
 
 double QtPrinter::TextWidth(std::string_view text) {
+  if (!printer_) return 0;
   Font large = font_;
   large.size *= kFineSteps;
   QFontMetricsF metrics(ToQFont(large), printer_.get());
@@ -89,6 +91,7 @@ double QtPrinter::TextWidth(std::string_view text) {
 }
 
 double QtPrinter::TextHeight(std::string_view) {
+  if (!printer_) return 0;
   Font large = font_;
   large.size *= kFineSteps;
   QFontMetricsF metrics(ToQFont(large), printer_.get());
@@ -105,7 +108,7 @@ void QtPrinter::Draw(const DrawItem& item) {
 }
 
 void QtPrinter::NewPage() {
-  if (!printer_->newPage()) failed_ = true;
+  if (!printer_ || !printer_->newPage()) failed_ = true;
   ++page_;
 }
 
