@@ -155,6 +155,10 @@ void frmPrint::Cancel_Click() {
   Close();
 }
 
+void frmPrint::Form_Unload(int& cancel) {
+  if (printing_) cancel = 1;
+}
+
 std::optional<ReportRequest> frmPrint::RequestFromControls() {
   ReportRequest request;
   request.kind = SelectedReport();

@@ -43,6 +43,10 @@ class frmPrint : public Dialog {
 
   ReportKind SelectedReport() const;
 
+ protected:
+  // The window is not closed while a job runs (events run between its pages).
+  void Form_Unload(int& cancel) override;
+
  private:
   void Layout();
   void RunReport(const PrintTarget& target);

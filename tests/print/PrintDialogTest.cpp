@@ -191,6 +191,23 @@ TEST_F(PrintDialogTest, SaveAsPdfAsksForTheFileAndPrintsIntoIt) {
   EXPECT_NE(all.find("Glider Name: Mentor"), std::string::npos);
 }
 
+TEST_F(PrintDialogTest, LongJobsLetTheWindowsRepaintAsTheyGo) {
+  Logbook book = GlidersAndSites();
+  for (int flight = 0; flight < 450; ++flight)
+    book.flights.Append(MakeFlight({.date = MakeDateTime(2001, 1, 1, 10) + flight}));
+  RebuildFlightOrder(book);
+  app = std::make_unique<App>(platform, files);
+  OpenOnStart("Many.log", book);
+  OpenFrom(PageId::kAloftra);
+  Print().All.SetChecked(true);
+  int before = platform.DoEventsCalls();
+  Print().PrintButton.Click();
+  EXPECT_EQ(platform.DoEventsCalls() - before, 2);  // after 200 and 400 flights
+  EXPECT_FALSE(platform.Busy());
+  EXPECT_FALSE(Print().Visible());
+  EXPECT_EQ(platform.LastPrinted().AllText().find("Jan 1, 2001 - 10:00 AM"), 0u);
+}
+
 TEST_F(PrintDialogTest, TheSummaryCarriesWhatThePilotPageHoldsInItsControls) {
   app->PilotInfo().PilotName.SetText("Ann Flyer");
   OpenFrom(PageId::kPilotInfo);
