@@ -6,6 +6,7 @@
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/LogbookJson.h"
+#include "cli/PrintCommand.h"
 #include "core/DateTime.h"
 #include "core/LogbookFile.h"
 #include "core/ProgramVersion.h"
@@ -20,7 +21,9 @@ constexpr const char* kUsage =
     "       aloftra-cli resave IN OUT\n"
     "       aloftra-cli igc FILE [--utc-offset HOURS]\n"
     "       aloftra-cli export flights|sites|gliders LOGBOOK OUT\n"
-    "       aloftra-cli import flights|sites LOGBOOK FILE\n";
+    "       aloftra-cli import flights|sites LOGBOOK FILE\n"
+    "       aloftra-cli print flights|sites|gliders|summary|notes LOGBOOK OUT.pdf [--all] "
+    "[--site-stats]\n";
 
 // Loads path into book, or reports the program's messages and the reason on err.
 bool LoadOrReport(FileSystem& fs, const std::string& path, Logbook& book, std::ostream& err) {
@@ -82,6 +85,10 @@ int RunCli(const std::vector<std::string>& args, FileSystem& fs, DateTime now, s
     return ExportCommand(fs, args[1], args[2], args[3], now, err);
   if (args.size() == 4 && args[0] == "import" && (args[1] == "flights" || args[1] == "sites")) {
     return RunImportCommand(args[1], args[2], args[3], fs, now, out, err);
+  }
+  if (!args.empty() && args[0] == "print") {
+    int code = PrintCommand({args.begin() + 1, args.end()}, fs, now, err);
+    if (code != kCliUsage) return code;
   }
   err << kUsage;
   return kCliUsage;

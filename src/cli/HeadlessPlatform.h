@@ -33,6 +33,8 @@ class HeadlessPlatform : public Platform {
   bool OpenWebAddress(const std::string&, const std::string&) override { return false; }
   void OpenHelp(const std::string&) override {}
   void Quit() override {}
+  // Reports are written by the print command itself, never through a dialog.
+  std::unique_ptr<Printer> OpenPrinter(const PrintTarget&) override { return nullptr; }
 
  private:
   DateTime now_;

@@ -50,6 +50,8 @@ struct Font {
   double size = 8.25;  // points
   bool bold = false;
   bool italic = false;
+  // The typeface; empty is the forms' own. Reports ask for "Arial" by name.
+  std::string family{};
   bool operator==(const Font&) const = default;
 };
 

@@ -3,10 +3,12 @@
 // Qt front end implements it for real and tests script it.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "core/Records.h"
+#include "form/Printer.h"
 
 namespace aloftra {
 
@@ -55,6 +57,10 @@ class Platform {
   virtual bool OpenWebAddress(const std::string& program, const std::string& address) = 0;
   // Opens the help file at its contents page.
   virtual void OpenHelp(const std::string& helpFile) = 0;
+
+  // A printer for one document on the system printer or into a PDF file; nullptr when
+  // there is none to be had.
+  virtual std::unique_ptr<Printer> OpenPrinter(const PrintTarget& target) = 0;
 
   // Ends the program once the running handler returns.
   virtual void Quit() = 0;

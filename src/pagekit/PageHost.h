@@ -65,6 +65,11 @@ class PageHost {
   virtual void ApplyUnitLabels() = 0;
   virtual void ApplyColorMode() = 0;
 
+  // The page a dialog was opened over (the flight page when it is not open).
+  virtual PageId PageUnder(const Form& dialog) = 0;
+  // Every page puts the fields it keeps in its controls into the logbook, as before a save.
+  virtual void StoreEditsBeforeSaving() = 0;
+
   // Hands a web address to the pilot's browser, with a message when that fails.
   virtual void OpenInBrowser(const std::string& address) = 0;
 

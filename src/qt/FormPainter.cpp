@@ -26,19 +26,23 @@ int ToQtAngle(double radians) {
   return static_cast<int>(std::lround(radians * 180.0 / std::numbers::pi * 16.0));
 }
 
-QPen OutlinePen(Color color, int width, const QPalette& palette) {
+QPen OutlinePen(Color color, int width, const QPalette& palette, double penScale = 1.0) {
   QPen pen(ToQColor(color, palette));
-  pen.setWidth(width < 1 ? 1 : width);
+  if (penScale == 1.0) {
+    pen.setWidth(width < 1 ? 1 : width);
+  } else {
+    pen.setWidthF((width < 1 ? 1 : width) * penScale);
+  }
   return pen;
 }
 
-void PaintPie(QPainter& painter, const DrawItem& item, const QPalette& palette) {
+void PaintPie(QPainter& painter, const DrawItem& item, const QPalette& palette, double penScale) {
   double span = item.endAngle - item.startAngle;
   // A sector whose end angle is smaller than its start runs on through east.
   if (span < 0) span += 2 * std::numbers::pi;
   QPointF centre = ToPixelPoint(item.x1, item.y1);
   double radius = item.radius / kTwipsPerPixel;
-  painter.setPen(OutlinePen(item.color, item.width, palette));
+  painter.setPen(OutlinePen(item.color, item.width, palette, penScale));
   painter.setBrush(ToQColor(item.fillColor, palette));
   painter.drawPie(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
                   ToQtAngle(item.startAngle), ToQtAngle(span));
@@ -75,8 +79,9 @@ void PaintShape(QPainter& painter, const Shape& shape, const QPalette& palette) 
 
 // A line of the drawing list leaves out its last point, as lines are drawn on the forms
 // everywhere: wedges of the wind rose that meet end to end then never paint over each other.
-void PaintOpenLine(QPainter& painter, const DrawItem& item, const QPalette& palette) {
-  painter.setPen(OutlinePen(item.color, item.width, palette));
+void PaintOpenLine(QPainter& painter, const DrawItem& item, const QPalette& palette,
+                   double penScale) {
+  painter.setPen(OutlinePen(item.color, item.width, palette, penScale));
   QPointF from = ToPixelPoint(item.x1, item.y1);
   QPointF to = ToPixelPoint(item.x2, item.y2);
   QPointF along = to - from;
@@ -93,13 +98,14 @@ void PaintLine(QPainter& painter, const LineControl& line, const QPalette& palet
 
 }  // namespace
 
-void PaintDrawItem(QPainter& painter, const DrawItem& item, const QPalette& palette) {
+void PaintDrawItem(QPainter& painter, const DrawItem& item, const QPalette& palette,
+                   double penScale) {
   switch (item.kind) {
     case DrawItem::Kind::kLine:
-      PaintOpenLine(painter, item, palette);
+      PaintOpenLine(painter, item, palette, penScale);
       break;
     case DrawItem::Kind::kRect:
-      painter.setPen(OutlinePen(item.color, item.width, palette));
+      painter.setPen(OutlinePen(item.color, item.width, palette, penScale));
       if (item.filled) {
         painter.setBrush(ToQColor(item.fillColor, palette));
       } else {
@@ -108,7 +114,7 @@ void PaintDrawItem(QPainter& painter, const DrawItem& item, const QPalette& pale
       painter.drawRect(ToPixelRectF(item.x1, item.y1, item.x2, item.y2));
       break;
     case DrawItem::Kind::kCircle: {
-      painter.setPen(OutlinePen(item.color, item.width, palette));
+      painter.setPen(OutlinePen(item.color, item.width, palette, penScale));
       if (item.filled) {
         painter.setBrush(ToQColor(item.fillColor, palette));
       } else {
@@ -119,7 +125,7 @@ void PaintDrawItem(QPainter& painter, const DrawItem& item, const QPalette& pale
       break;
     }
     case DrawItem::Kind::kPie:
-      PaintPie(painter, item, palette);
+      PaintPie(painter, item, palette, penScale);
       break;
     case DrawItem::Kind::kText:
       PaintText(painter, item, palette);
@@ -127,10 +133,11 @@ void PaintDrawItem(QPainter& painter, const DrawItem& item, const QPalette& pale
   }
 }
 
-void PaintDrawList(QPainter& painter, const DrawList& drawing, const QPalette& palette) {
+void PaintDrawList(QPainter& painter, const DrawList& drawing, const QPalette& palette,
+                   double penScale) {
   for (const DrawList::Group& group : drawing.Groups()) {
     for (const DrawItem& item : group.items)
-      PaintDrawItem(painter, item, palette);
+      PaintDrawItem(painter, item, palette, penScale);
   }
 }
 

@@ -85,11 +85,14 @@ QColor ToQColor(Color color, const QPalette& palette) {
 }
 
 QFont ToQFont(const Font& font) {
-  QFont result(QString::fromLatin1(kFormFontFamily));
+  // A named typeface (the reports' "Arial") is taken as it is; fontconfig stands Liberation
+  // Sans in for Arial on Linux. The forms' own font is narrowed to the old window metrics.
+  bool named = !font.family.empty();
+  QFont result(named ? QString::fromStdString(font.family) : QString::fromLatin1(kFormFontFamily));
   result.setStyleHint(QFont::SansSerif);
   int pixels = static_cast<int>(std::lround(font.size * kPixelsPerPoint));
   result.setPixelSize(pixels > 0 ? pixels : 1);
-  result.setStretch(kFormFontStretch);
+  if (!named) result.setStretch(kFormFontStretch);
   result.setBold(font.bold);
   result.setItalic(font.italic);
   return result;

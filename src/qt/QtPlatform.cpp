@@ -13,6 +13,7 @@
 #include "qt/LocalClock.h"
 #include "qt/MessageBoxes.h"
 #include "qt/QtConvert.h"
+#include "qt/QtPrinter.h"
 #include "qt/WebAddress.h"
 
 namespace aloftra::qt {
@@ -117,6 +118,10 @@ bool QtPlatform::OpenWebAddress(const std::string& program, const std::string& a
   std::optional<QUrl> url = WebAddressToOpen(address);
   if (!url) return false;
   return QDesktopServices::openUrl(*url);
+}
+
+std::unique_ptr<Printer> QtPlatform::OpenPrinter(const PrintTarget& target) {
+  return std::make_unique<QtPrinter>(target);
 }
 
 void QtPlatform::OpenHelp(const std::string& helpFile) {

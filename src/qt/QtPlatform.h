@@ -27,6 +27,7 @@ class QtPlatform : public Platform {
   bool OpenWebAddress(const std::string& program, const std::string& address) override;
   void OpenHelp(const std::string& helpFile) override;
   void Quit() override { quitRequested_ = true; }
+  std::unique_ptr<Printer> OpenPrinter(const PrintTarget& target) override;
 
   bool QuitRequested() const { return quitRequested_; }
   int BusyDepth() const { return busyDepth_; }

@@ -97,6 +97,14 @@ void App::DialogClosed(Dialog& dialog) {
   placement_.DialogClosed(dialog);
 }
 
+PageId App::PageUnder(const Form& dialog) {
+  const Form* owner = placement_.OwnerOf(dialog);
+  for (Page* page : pages_.All()) {
+    if (page == owner) return page->Id();
+  }
+  return PageId::kAloftra;
+}
+
 void App::UpdateCaption(bool modified, bool force) {
   documents_.UpdateCaption(modified, force);
 }

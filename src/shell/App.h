@@ -60,6 +60,8 @@ class App final : public PageHost {
   void FilterOff() override;
   void ApplyFilter() override;
   void OpenInBrowser(const std::string& address) override;
+  PageId PageUnder(const Form& dialog) override;
+  void StoreEditsBeforeSaving() override { TellEveryPage(&Page::OnBeforeSave); }
 
   const Logbook& Book() const { return logbook_; }
 

@@ -13,6 +13,7 @@
 #include "flights/frmCrossCountry.h"
 #include "flights/frmMultiFlight.h"
 #include "pagekit/Dialog.h"
+#include "print/frmPrint.h"
 #include "shell/PlaceholderDialog.h"
 #include "shell/frmAbout.h"
 #include "units/frmUnits.h"
@@ -38,6 +39,10 @@ struct DialogClass<DialogId::kAbout> {
 template <>
 struct DialogClass<DialogId::kImport> {
   using type = frmImport;
+};
+template <>
+struct DialogClass<DialogId::kPrint> {
+  using type = frmPrint;
 };
 template <>
 struct DialogClass<DialogId::kCrossCountry> {

@@ -13,7 +13,6 @@ struct DialogTitle {
 DialogTitle TitleOf(DialogId id) {
   switch (id) {
     case DialogId::kPrint:
-      return {"frmPrint", "Print"};
     case DialogId::kExport:
     case DialogId::kImport:
     case DialogId::kAbout:

@@ -43,6 +43,11 @@ void WindowPlacement::ShowInPlaceOf(Form& window, Form& page) {
   window.Show();
 }
 
+const Form* WindowPlacement::OwnerOf(const Form& dialog) const {
+  auto owner = owners_.find(&dialog);
+  return owner == owners_.end() ? nullptr : owner->second.page;
+}
+
 void WindowPlacement::DialogClosed(Form& dialog) {
   auto owner = owners_.find(&dialog);
   if (owner == owners_.end()) return;

@@ -22,13 +22,15 @@ class WindowPlacement {
   void ShowInPlaceOf(Form& window, Form& page);
   // Gives the page of a closed dialog or window back; nothing for a form not opened here.
   void DialogClosed(Form& dialog);
+  // The page a dialog or window was opened over; nullptr when it is not open.
+  const Form* OwnerOf(const Form& dialog) const;
 
  private:
   struct Owner {
     Form* page = nullptr;
     bool hidden = false;  // the window replaced the page rather than opening over it
   };
-  std::map<Form*, Owner> owners_;
+  std::map<const Form*, Owner> owners_;
 };
 
 }  // namespace aloftra

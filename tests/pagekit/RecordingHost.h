@@ -53,6 +53,8 @@ class RecordingHost : public PageHost {
   void ApplyUnitLabels() override {}
   void ApplyColorMode() override {}
   void OpenInBrowser(const std::string&) override {}
+  PageId PageUnder(const Form&) override { return PageId::kAloftra; }
+  void StoreEditsBeforeSaving() override {}
 
   Logbook book;
   FilterSettings filter;

@@ -52,4 +52,12 @@ bool ScriptedPlatform::OpenWebAddress(const std::string& program, const std::str
   return webOpens_;
 }
 
+std::unique_ptr<Printer> ScriptedPlatform::OpenPrinter(const PrintTarget& target) {
+  if (target.kind == PrintTarget::Kind::kSystemPrinter && !printerInstalled_) return nullptr;
+  auto document = std::make_shared<PrintedDocument>();
+  document->target = target;
+  printed_.push_back(document);
+  return std::make_unique<RecordingPrinter>(document, printerFails_);
+}
+
 }  // namespace aloftra::test

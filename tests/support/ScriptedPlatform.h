@@ -4,11 +4,13 @@
 #pragma once
 
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "form/Platform.h"
+#include "support/RecordingPrinter.h"
 
 namespace aloftra::test {
 
@@ -34,6 +36,13 @@ class ScriptedPlatform : public Platform {
   // The association the desktop reports for documents, and whether opening an address works.
   void SetAssociatedProgram(std::optional<std::string> program) { program_ = std::move(program); }
   void SetWebAddressOpens(bool opens) { webOpens_ = opens; }
+  // Without a system printer only PDF files can be printed; a failing printer reports an
+  // error when its document ends.
+  void SetSystemPrinterInstalled(bool installed) { printerInstalled_ = installed; }
+  void SetPrinterFails(bool fails) { printerFails_ = fails; }
+  // Every document printed so far, in order.
+  const std::vector<std::shared_ptr<PrintedDocument>>& Printed() const { return printed_; }
+  const PrintedDocument& LastPrinted() const { return *printed_.back(); }
 
   const std::vector<RecordedMessage>& Messages() const { return messages_; }
   std::vector<std::string> Prompts() const;
@@ -65,6 +74,7 @@ class ScriptedPlatform : public Platform {
   bool OpenWebAddress(const std::string& program, const std::string& address) override;
   void OpenHelp(const std::string& helpFile) override { helpFiles_.push_back(helpFile); }
   void Quit() override { quit_ = true; }
+  std::unique_ptr<Printer> OpenPrinter(const PrintTarget& target) override;
 
  private:
   std::optional<std::string> NextFile(bool save, const FileDialogOptions& options);
@@ -78,6 +88,9 @@ class ScriptedPlatform : public Platform {
   std::vector<std::string> helpFiles_;
   std::optional<std::string> program_ = std::string("/usr/bin/browser");
   bool webOpens_ = true;
+  bool printerInstalled_ = true;
+  bool printerFails_ = false;
+  std::vector<std::shared_ptr<PrintedDocument>> printed_;
   DateTime now_ = 37016.5;  // 5 May 2001, noon
   int beeps_ = 0;
   bool busy_ = false;
