@@ -3,6 +3,7 @@
 //   aloftra-cli resave IN OUT    reads IN and saves it unchanged as version "1.3" to OUT
 //   aloftra-cli igc FILE         prints the figures of the flight in a track file
 //   aloftra-cli export flights|sites|gliders LOGBOOK OUT   writes an export file (ExportCommand.h)
+//   aloftra-cli import flights|sites LOGBOOK FILE   imports through the pages and saves
 //   aloftra-cli print REPORT LOGBOOK OUT.pdf [--all] [--site-stats]   a report as a PDF file
 #pragma once
 
