@@ -147,6 +147,11 @@ void frmPrint::PdfButton_Click() {
   options.title = "Save as PDF";
   options.filter = "PDF Files (*.pdf)|*.pdf";
   options.defaultExtension = ".pdf";
+  // The report is offered beside the logbook, under the logbook's name.
+  const std::string& logbookPath = host_.Book().doc.filePath;
+  const std::size_t slash = logbookPath.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "" : logbookPath.substr(0, slash + 1);
+  options.initialName = folder + host_.Book().doc.documentName + ".pdf";
   std::optional<std::string> path = host_.GetPlatform().SaveFileDialog(options);
   if (path) RunReport(PrintTarget::PdfFile(*path));
 }

@@ -186,6 +186,10 @@ TEST_F(PrintDialogTest, SaveAsPdfAsksForTheFileAndPrintsIntoIt) {
   EXPECT_EQ(platform.LastPrinted().target.kind, PrintTarget::Kind::kPdfFile);
   EXPECT_EQ(platform.LastPrinted().target.pdfPath, PathIn("Gliders.pdf"));
   EXPECT_EQ(platform.FileDialogs().back().options.filter, "PDF Files (*.pdf)|*.pdf");
+  const std::string& logbook = app->Book().doc.filePath;
+  EXPECT_EQ(platform.FileDialogs().back().options.initialName,
+            logbook.substr(0, logbook.rfind('/') + 1) + app->Book().doc.documentName + ".pdf")
+      << "offered beside the logbook, under its name";
   std::string all = platform.LastPrinted().AllText();
   EXPECT_NE(all.find("Glider Name: Falcon"), std::string::npos);
   EXPECT_NE(all.find("Glider Name: Mentor"), std::string::npos);
