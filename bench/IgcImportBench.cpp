@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "RunningProgram.h"
-#include "exchange/IgcTrackImport.h"
+#include "exchange/frmImportTrackBatch.h"
 #include "support/IgcTrackGenerator.h"
 
 namespace aloftra {

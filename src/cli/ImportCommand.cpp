@@ -6,7 +6,7 @@
 
 #include "cli/CliCommands.h"
 #include "cli/HeadlessPlatform.h"
-#include "exchange/IgcTrackImport.h"
+#include "exchange/frmImportTrackBatch.h"
 #include "exchange/frmImport.h"
 #include "flights/frmAloftra.h"
 #include "shell/App.h"

@@ -7,7 +7,6 @@
 #include "core/DateTime.h"
 #include "core/NameOrder.h"
 #include "exchange/ImportProgress.h"
-#include "flights/AirtimeText.h"
 #include "units/ConvertUnit.h"
 
 namespace aloftra {
@@ -29,16 +28,6 @@ std::string Display(double stored, UnitKind kind, const UnitFlags& units) {
   return ConvertUnit(StoredText(stored), kind, UnitDirection::kForDisplay, false, units);
 }
 
-std::string Altitude(const std::optional<int>& metres, const UnitFlags& units) {
-  if (!metres) return "";
-  return Display(*metres / kMetresPerFoot, UnitKind::kAltitude, units);
-}
-
-std::string ClimbRate(const std::optional<double>& metresPerSecond, const UnitFlags& units) {
-  if (!metresPerSecond) return "";
-  return Display(std::abs(*metresPerSecond) * kFpmPerMetrePerSecond, UnitKind::kClimbRate, units);
-}
-
 std::string Plural(int count, const char* one, const char* many) {
   return WithThousands(count) + " " + (count == 1 ? one : many);
 }
@@ -49,26 +38,18 @@ std::string IgcRemark(const std::string& fileName) {
   return "From track file " + fileName;
 }
 
-FlightEntryText IgcFlightEntry(const IgcFlightFigures& figures, const IgcCrossCountry& route,
-                               const IgcEntryNames& names, const UnitFlags& units) {
-  FlightEntryText entry;
-  // The boxes keep the minute: seconds past it are dropped, as a pilot reading a watch would.
-  const DateTime takeoff = figures.takeoffLocal;
-  entry.date = FormatLongDate(takeoff);
-  entry.time = FormatTime24(takeoff);
-  entry.airtime = FormatAirtimeField(figures.airtimeMinutes);
-  entry.glider = names.glider;
-  entry.site = names.site;
-  entry.launch = Altitude(figures.launchAltitude, units);
-  entry.landing = Altitude(figures.landingAltitude, units);
-  entry.maxMsl = Altitude(figures.maxAltitude, units);
-  entry.overLaunch = Altitude(figures.overLaunch, units);
-  entry.maxLift = ClimbRate(figures.maxLift, units);
-  entry.maxSink = ClimbRate(figures.maxSink, units);
-  entry.distance = Display(route.miles, UnitKind::kDistance, units);
-  entry.crossCountry = CrossCountryText{static_cast<std::int16_t>(route.type), route.gpsCoords};
-  entry.remarks = IgcRemark(names.fileName);
-  return entry;
+std::string IgcAltitudeText(const std::optional<int>& metres, const UnitFlags& units) {
+  if (!metres) return "";
+  return Display(*metres / kMetresPerFoot, UnitKind::kAltitude, units);
+}
+
+std::string IgcClimbRateText(const std::optional<double>& metresPerSecond, const UnitFlags& units) {
+  if (!metresPerSecond) return "";
+  return Display(std::abs(*metresPerSecond) * kFpmPerMetrePerSecond, UnitKind::kClimbRate, units);
+}
+
+std::string IgcDistanceText(double miles, const UnitFlags& units) {
+  return Display(miles, UnitKind::kDistance, units);
 }
 
 std::string MatchIgcGlider(const std::string& gliderType, const RecordTable<GliderRecord>& gliders,

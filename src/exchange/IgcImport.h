@@ -1,9 +1,6 @@
-// A track's derived figures as a flight typed into the flight page: the date, time and
-// airtime as the boxes accept them, the altitudes, climb, sink and distance in the logbook's
-// display units, the route found in the track, the glider and site chosen, and a remark
-// naming the file. Also the rules around it: which glider a file's glider type stands for,
-// when a track is a flight already in the logbook, the UTC offset as the pilot types it and
-// the summary of a batch.
+// The rules around importing track files: the texts of a track's figures in the logbook's
+// display units, which glider a file's glider type stands for, when a track is a flight
+// already in the logbook, the UTC offset as the pilot types it and the summary of a batch.
 #pragma once
 
 #include <optional>
@@ -14,22 +11,17 @@
 #include "core/Logbook.h"
 #include "exchange/IgcCrossCountry.h"
 #include "exchange/IgcFlightFigures.h"
-#include "pagekit/FlightEntryText.h"
 
 namespace aloftra {
 
 // A take-off this close to a stored flight's, on the same day, is that flight.
 inline constexpr int kIgcDuplicateMinutes = 2;
 
-// Where the entry's names come from and what its remark says.
-struct IgcEntryNames {
-  std::string glider;
-  std::string site;
-  std::string fileName;  // the file's name without its folder
-};
-
-FlightEntryText IgcFlightEntry(const IgcFlightFigures& figures, const IgcCrossCountry& route,
-                               const IgcEntryNames& names, const UnitFlags& units);
+// A figure as the flight page's box for it shows it: altitudes from metres, climb and sink
+// from m/s (as positive numbers), distance from miles; empty for an absent figure.
+std::string IgcAltitudeText(const std::optional<int>& metres, const UnitFlags& units);
+std::string IgcClimbRateText(const std::optional<double>& metresPerSecond, const UnitFlags& units);
+std::string IgcDistanceText(double miles, const UnitFlags& units);
 
 // "From track file alps-triangle.igc".
 std::string IgcRemark(const std::string& fileName);

@@ -1,7 +1,7 @@
 // The import dialog's track files: the site, glider and UTC offset shown for them, the
 // several-files dialog, and the batch typed into the flight page.
 #include "core/Logbook.h"
-#include "exchange/IgcTrackImport.h"
+#include "exchange/frmImportTrackBatch.h"
 #include "exchange/frmImport.h"
 #include "form/Platform.h"
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "core/Ascii.h"
-#include "exchange/IgcTrackImport.h"
+#include "exchange/frmImportTrackBatch.h"
 #include "shell/App.h"
 
 namespace aloftra {

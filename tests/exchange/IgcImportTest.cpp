@@ -6,7 +6,7 @@
 #include <random>
 
 #include "core/DateTime.h"
-#include "exchange/IgcImport.h"
+#include "exchange/frmImportTrackBatch.h"
 
 namespace aloftra {
 namespace {

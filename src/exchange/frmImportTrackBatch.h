@@ -9,12 +9,27 @@
 #include <string>
 #include <vector>
 
+#include "exchange/IgcCrossCountry.h"
 #include "exchange/IgcFlightFigures.h"
 #include "exchange/IgcImport.h"
+#include "pagekit/FlightEntryText.h"
 
 namespace aloftra {
 
 class PageHost;
+
+// Where the entry's names come from and what its remark says.
+struct IgcEntryNames {
+  std::string glider;
+  std::string site;
+  std::string fileName;  // the file's name without its folder
+};
+
+// A track's derived figures as a flight typed into the flight page: the date, time and
+// airtime as the boxes accept them, the figures in the logbook's display units, the route
+// found in the track, the glider and site chosen, and a remark naming the file.
+FlightEntryText IgcFlightEntry(const IgcFlightFigures& figures, const IgcCrossCountry& route,
+                               const IgcEntryNames& names, const UnitFlags& units);
 
 struct IgcImportSettings {
   std::string site;    // the site of every flight

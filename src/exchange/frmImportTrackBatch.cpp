@@ -1,6 +1,9 @@
-#include "exchange/IgcTrackImport.h"
+#include "exchange/frmImportTrackBatch.h"
 
 #include <filesystem>
+
+#include "core/DateTime.h"
+#include "flights/AirtimeText.h"
 
 #include "core/NameOrder.h"
 #include "exchange/IgcReader.h"
@@ -83,6 +86,28 @@ PreparedFlight PrepareFlight(const Logbook& book, const std::string& path,
 }
 
 }  // namespace
+
+FlightEntryText IgcFlightEntry(const IgcFlightFigures& figures, const IgcCrossCountry& route,
+                               const IgcEntryNames& names, const UnitFlags& units) {
+  FlightEntryText entry;
+  // The boxes keep the minute: seconds past it are dropped, as a pilot reading a watch would.
+  const DateTime takeoff = figures.takeoffLocal;
+  entry.date = FormatLongDate(takeoff);
+  entry.time = FormatTime24(takeoff);
+  entry.airtime = FormatAirtimeField(figures.airtimeMinutes);
+  entry.glider = names.glider;
+  entry.site = names.site;
+  entry.launch = IgcAltitudeText(figures.launchAltitude, units);
+  entry.landing = IgcAltitudeText(figures.landingAltitude, units);
+  entry.maxMsl = IgcAltitudeText(figures.maxAltitude, units);
+  entry.overLaunch = IgcAltitudeText(figures.overLaunch, units);
+  entry.maxLift = IgcClimbRateText(figures.maxLift, units);
+  entry.maxSink = IgcClimbRateText(figures.maxSink, units);
+  entry.distance = IgcDistanceText(route.miles, units);
+  entry.crossCountry = CrossCountryText{static_cast<std::int16_t>(route.type), route.gpsCoords};
+  entry.remarks = IgcRemark(names.fileName);
+  return entry;
+}
 
 IgcImportSettings DefaultIgcImportSettings(const Logbook& book) {
   IgcImportSettings settings;
