@@ -2,8 +2,8 @@
 
 #include <ctime>
 
-#include "cli/IgcCommand.h"
 #include "cli/ExportCommand.h"
+#include "cli/IgcCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/LogbookJson.h"
 #include "cli/PrintCommand.h"
@@ -19,9 +19,11 @@ namespace {
 constexpr const char* kUsage =
     "usage: aloftra-cli dump LOGBOOK\n"
     "       aloftra-cli resave IN OUT\n"
-    "       aloftra-cli igc FILE [--utc-offset HOURS]\n"
+    "       aloftra-cli igc FILE [--utc-offset +hh:mm]\n"
     "       aloftra-cli export flights|sites|gliders LOGBOOK OUT\n"
     "       aloftra-cli import flights|sites LOGBOOK FILE\n"
+    "       aloftra-cli import igc LOGBOOK FILE... [--glider NAME] [--site NAME] "
+    "[--utc-offset +hh:mm]\n"
     "       aloftra-cli print flights|sites|gliders|summary|notes LOGBOOK OUT.pdf [--all] "
     "[--site-stats]\n";
 
@@ -85,6 +87,10 @@ int RunCli(const std::vector<std::string>& args, FileSystem& fs, DateTime now, s
     return ExportCommand(fs, args[1], args[2], args[3], now, err);
   if (args.size() == 4 && args[0] == "import" && (args[1] == "flights" || args[1] == "sites")) {
     return RunImportCommand(args[1], args[2], args[3], fs, now, out, err);
+  }
+  if (args.size() >= 2 && args[0] == "import" && args[1] == "igc") {
+    const int code = RunIgcImportCommand({args.begin() + 2, args.end()}, fs, now, out, err);
+    if (code != kCliUsage) return code;
   }
   if (!args.empty() && args[0] == "print") {
     int code = PrintCommand({args.begin() + 1, args.end()}, fs, now, err);

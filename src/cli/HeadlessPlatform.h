@@ -24,6 +24,7 @@ class HeadlessPlatform : public Platform {
   std::optional<std::string> SaveFileDialog(const FileDialogOptions&) override {
     return std::nullopt;
   }
+  std::vector<std::string> OpenFilesDialog(const FileDialogOptions&) override { return {}; }
   DateTime Now() override { return now_; }
   void DoEvents() override {}
   void SetBusy(bool) override {}

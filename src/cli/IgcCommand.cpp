@@ -5,9 +5,9 @@
 
 #include "cli/CliCommands.h"
 #include "core/DateTime.h"
-#include "core/Numbers.h"
 #include "exchange/IgcCrossCountry.h"
 #include "exchange/IgcFlightFigures.h"
+#include "exchange/IgcImport.h"
 #include "exchange/IgcReader.h"
 
 namespace aloftra {
@@ -89,7 +89,7 @@ Json FiguresJson(const std::string& path, const IgcTrack& track, const IgcFlight
   return j;
 }
 
-constexpr const char* kUsage = "usage: aloftra-cli igc FILE [--utc-offset HOURS]\n";
+constexpr const char* kUsage = "usage: aloftra-cli igc FILE [--utc-offset +hh:mm]\n";
 
 }  // namespace
 
@@ -97,11 +97,9 @@ int RunIgcCommand(const std::vector<std::string>& args, std::ostream& out, std::
   IgcFigureOptions options;
   options.zoneRule = ComputerUtcOffsetHours;
   if (args.size() == 3 && args[1] == "--utc-offset") {
-    options.utcOffsetHours = ParseExactNumber(args[2]);
+    options.utcOffsetHours = ParseUtcOffset(args[2]);
   }
-  const bool offsetOk =
-      !options.utcOffsetHours || (*options.utcOffsetHours >= -14 && *options.utcOffsetHours <= 14);
-  if (!(args.size() == 1 || (args.size() == 3 && options.utcOffsetHours)) || !offsetOk) {
+  if (!(args.size() == 1 || (args.size() == 3 && options.utcOffsetHours))) {
     err << kUsage;
     return kCliUsage;
   }

@@ -6,6 +6,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "core/FileSystem.h"
 #include "core/Records.h"
@@ -16,5 +17,13 @@ namespace aloftra {
 int RunImportCommand(const std::string& kind, const std::string& logbookPath,
                      const std::string& importPath, FileSystem& fs, DateTime now, std::ostream& out,
                      std::ostream& err);
+
+// aloftra-cli import igc LOGBOOK FILE... [--glider NAME] [--site NAME] [--utc-offset +hh:mm]:
+// the track files typed into the flight page without a window, with the glider their type
+// names (else NAME, else the shown flight's), the site NAME (else the shown flight's) and the
+// offset (else the file's zone, else the computer's); the logbook is then saved. args are the
+// words after "igc". Exit code 1 when any file was refused.
+int RunIgcImportCommand(const std::vector<std::string>& args, FileSystem& fs, DateTime now,
+                        std::ostream& out, std::ostream& err);
 
 }  // namespace aloftra

@@ -17,35 +17,58 @@ struct ImportDialogText {
 constexpr ImportDialogText kDialogText[] = {
     {"Import Aloftra", "Aloftra Files (*.txt)|*.txt"},
     {"Import Site List", "Site List Files (*.txt)|*.txt"},
+    {"Import IGC Track Files", "IGC Track Files (*.igc)|*.igc"},
 };
+
+constexpr int kImportKinds = 3;
 
 }  // namespace
 
 frmImport::frmImport(PageHost& host)
-    : Dialog(host, DialogId::kImport, "frmImport", "Import Data", 4260, 2790),
+    : Dialog(host, DialogId::kImport, "frmImport", "Import Data", 4260, 4050),
       ImportWhatFrame(*this, "ImportWhatFrame"),
-      ImportWhat(*this, "ImportWhat", 2),
+      ImportWhat(*this, "ImportWhat", kImportKinds),
+      SiteLabel(*this, "SiteLabel"),
+      TrackSite(*this, "TrackSite"),
+      GliderLabel(*this, "GliderLabel"),
+      TrackGlider(*this, "TrackGlider"),
+      OffsetLabel(*this, "OffsetLabel"),
+      UtcOffset(*this, "UtcOffset"),
       Progress(*this, "Progress"),
       Ok(*this, "Ok"),
       Close(*this, "Close") {
   ImportWhatFrame.SetCaption("Import What");
-  ImportWhatFrame.Move(240, 180, 3720, 1080);
-  const char* captions[] = {"&Aloftra", "&Site List"};
-  for (int kind = 0; kind < 2; ++kind) {
+  ImportWhatFrame.Move(240, 180, 3720, 1440);
+  const char* captions[] = {"&Aloftra", "&Site List", "&IGC track files"};
+  for (int kind = 0; kind < kImportKinds; ++kind) {
     ImportWhat[kind].SetCaption(captions[kind]);
     ImportWhat[kind].Move(480, 450 + 360 * kind, 2400, 285);
     ImportWhat[kind].SetContainer(&ImportWhatFrame);
     ImportWhat[kind].SetTabIndex(kind);
+    ImportWhat[kind].onClick = [this, kind] { ImportWhat_Click(kind); };
   }
-  Progress.Move(240, 1410, 3720, 255);
+  SiteLabel.SetCaption("Si&te:");
+  SiteLabel.Move(240, 1785, 1200, 255);
+  TrackSite.Move(1500, 1740, 2460, 315);
+  TrackSite.SetTabIndex(3);
+  GliderLabel.SetCaption("&Glider:");
+  GliderLabel.Move(240, 2175, 1200, 255);
+  TrackGlider.Move(1500, 2130, 2460, 315);
+  TrackGlider.SetTabIndex(4);
+  OffsetLabel.SetCaption("&UTC offset:");
+  OffsetLabel.Move(240, 2565, 1200, 255);
+  UtcOffset.Move(1500, 2520, 1200, 315);
+  UtcOffset.SetMaxLength(6);
+  UtcOffset.SetTabIndex(5);
+  Progress.Move(240, 2970, 3720, 255);
   Ok.SetCaption("Ok");
-  Ok.Move(600, 1890, 1200, 375);
+  Ok.Move(600, 3390, 1200, 375);
   Ok.SetDefault(true);
-  Ok.SetTabIndex(2);
+  Ok.SetTabIndex(6);
   Close.SetCaption("Close");
-  Close.Move(2400, 1890, 1200, 375);
+  Close.Move(2400, 3390, 1200, 375);
   Close.SetCancel(true);
-  Close.SetTabIndex(3);
+  Close.SetTabIndex(7);
 
   onLoad = [this] { Form_Load(); };
   Ok.onClick = [this] { Ok_Click(); };
@@ -55,9 +78,12 @@ frmImport::frmImport(PageHost& host)
 void frmImport::Form_Load() {
   ImportWhat[kImportFlights].SetValue(true);
   Progress.SetCaption("");
+  FillTrackChoices();
+  ShowTrackChoices(false);
 }
 
 void frmImport::Ok_Click() {
+  if (ImportWhat[kImportTracks].Value()) return TracksOk();
   const int kind = ImportWhat[kImportSites].Value() ? kImportSites : kImportFlights;
   FileDialogOptions options;
   options.title = kDialogText[kind].title;

@@ -82,6 +82,8 @@ class Form {
   MouseHandler onMouseUp;
   MouseHandler onMouseMove;
   std::function<void(int& keyCode, int shift)> onKeyDown;
+  // Files dropped onto the form's window, as full local paths.
+  std::function<void(const std::vector<std::string>& paths)> onFilesDropped;
 
   // What the window system reports about the form itself. Paint runs the paint handler,
   // which draws into the drawing (and may change controls); a front end runs it when the

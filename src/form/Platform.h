@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/Records.h"
 #include "form/Printer.h"
@@ -43,6 +44,9 @@ class Platform {
   // The chosen full path, or nullopt when the pilot cancels.
   virtual std::optional<std::string> OpenFileDialog(const FileDialogOptions& options) = 0;
   virtual std::optional<std::string> SaveFileDialog(const FileDialogOptions& options) = 0;
+  // The chosen full paths of an open dialog that takes several files; empty when the pilot
+  // cancels.
+  virtual std::vector<std::string> OpenFilesDialog(const FileDialogOptions& options) = 0;
 
   virtual DateTime Now() = 0;
   // Lets pending window events run in the middle of a long operation.

@@ -1,8 +1,12 @@
 #include "qt/FormWindow.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
@@ -60,9 +64,55 @@ FormWindow::FormWindow(Form& form, WindowKind kind, Dispatcher& dispatcher)
   // The window is as large as the form's inside and its menu bar, no larger.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   BuildViews();
+  setAcceptDrops(kind == WindowKind::kPage);
 }
 
 FormWindow::~FormWindow() = default;
+
+namespace {
+
+// The local files among the dragged data that are track files, letter case ignored.
+std::vector<std::string> DroppedTrackFiles(const QMimeData* data) {
+  std::vector<std::string> paths;
+  if (data == nullptr || !data->hasUrls()) return paths;
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile()) continue;
+    const QString path = url.toLocalFile();
+    if (path.endsWith(QStringLiteral(".igc"), Qt::CaseInsensitive)) {
+      paths.push_back(ToStdString(path));
+    }
+  }
+  return paths;
+}
+
+}  // namespace
+
+void FormWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (form_.Enabled() && !DroppedTrackFiles(event->mimeData()).empty()) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+void FormWindow::dragMoveEvent(QDragMoveEvent* event) {
+  if (form_.Enabled() && !DroppedTrackFiles(event->mimeData()).empty()) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+void FormWindow::dropEvent(QDropEvent* event) {
+  const std::vector<std::string> paths = DroppedTrackFiles(event->mimeData());
+  if (paths.empty() || !form_.onFilesDropped) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+  Form& form = form_;
+  dispatcher_.Dispatch([&form, paths] { form.onFilesDropped(paths); });
+}
 
 void FormWindow::BuildViews() {
   for (Control* control : form_.Controls()) {

@@ -45,6 +45,10 @@ class FormWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  // A page takes local track files (.igc) dropped onto it and hands their paths to the form.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildViews();

@@ -65,6 +65,20 @@ std::optional<std::string> QtPlatform::OpenFileDialog(const FileDialogOptions& o
   return RunFileDialog(options, false);
 }
 
+std::vector<std::string> QtPlatform::OpenFilesDialog(const FileDialogOptions& options) {
+  if (!interactive_) return {};
+  Refresh();
+  QFileDialog dialog(QApplication::activeWindow());
+  ConfigureFileDialog(dialog, options, false);
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  std::vector<std::string> paths;
+  for (const QString& chosen : dialog.selectedFiles()) {
+    paths.push_back(ToStdString(QFileInfo(chosen).absoluteFilePath()));
+  }
+  return paths;
+}
+
 std::optional<std::string> QtPlatform::SaveFileDialog(const FileDialogOptions& options) {
   return RunFileDialog(options, true);
 }

@@ -19,6 +19,7 @@ class QtPlatform : public Platform {
                       const std::string& title) override;
   void Beep() override;
   std::optional<std::string> OpenFileDialog(const FileDialogOptions& options) override;
+  std::vector<std::string> OpenFilesDialog(const FileDialogOptions& options) override;
   std::optional<std::string> SaveFileDialog(const FileDialogOptions& options) override;
   DateTime Now() override;
   void DoEvents() override;

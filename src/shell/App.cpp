@@ -21,6 +21,12 @@ App::App(Platform& platform, FileSystem& fileSystem)
   pages_.Add(std::make_unique<frmSummary>(*this));
   pages_.Add(std::make_unique<frmGraphs>(*this));
   pages_.Add(std::make_unique<frmNotes>(*this));
+  for (Page* page : pages_.All()) {
+    // A page under an open dialog takes no drop, as it takes no click.
+    page->onFilesDropped = [this, page](const std::vector<std::string>& paths) {
+      if (page->Enabled()) ImportDroppedFiles(paths);
+    };
+  }
 }
 
 App::~App() = default;

@@ -77,6 +77,12 @@ class App final : public PageHost {
   std::array<Page*, kPageCount> Pages() { return pages_.All(); }
   // The dialogs, by id.
   DialogSet& Dialogs() { return dialogs_; }
+
+  // Files dropped onto a page: the track files among them (named .igc, letter case ignored)
+  // are imported with the defaults (the glider their type names, else the shown flight's;
+  // the shown flight's site; the file's zone) and the summary message; other files are left
+  // alone.
+  void ImportDroppedFiles(const std::vector<std::string>& paths);
   // Every page and dialog, for the front end to give each a window.
   std::vector<Form*> AllForms();
 

@@ -40,6 +40,14 @@ std::optional<std::string> ScriptedPlatform::SaveFileDialog(const FileDialogOpti
   return NextFile(true, options);
 }
 
+std::vector<std::string> ScriptedPlatform::OpenFilesDialog(const FileDialogOptions& options) {
+  fileDialogs_.push_back({false, options});
+  if (fileLists_.empty()) return {};
+  std::vector<std::string> paths = std::move(fileLists_.front());
+  fileLists_.pop_front();
+  return paths;
+}
+
 std::optional<std::string> ScriptedPlatform::FindAssociatedProgram(
     const std::string& documentPath) {
   associationQueries_.push_back(documentPath);

@@ -32,6 +32,8 @@ class ScriptedPlatform : public Platform {
   void QueueAnswer(MsgBoxAnswer answer) { answers_.push_back(answer); }
   // The path the next file dialog returns; nullopt cancels it.
   void QueueFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+  // The paths the next several-files dialog returns; an empty list cancels it.
+  void QueueFiles(std::vector<std::string> paths) { fileLists_.push_back(std::move(paths)); }
   void SetNow(DateTime now) { now_ = now; }
   // The association the desktop reports for documents, and whether opening an address works.
   void SetAssociatedProgram(std::optional<std::string> program) { program_ = std::move(program); }
@@ -64,6 +66,7 @@ class ScriptedPlatform : public Platform {
   void Beep() override { ++beeps_; }
   std::optional<std::string> OpenFileDialog(const FileDialogOptions& options) override;
   std::optional<std::string> SaveFileDialog(const FileDialogOptions& options) override;
+  std::vector<std::string> OpenFilesDialog(const FileDialogOptions& options) override;
   DateTime Now() override { return now_; }
   void DoEvents() override { ++doEvents_; }
   void SetBusy(bool busy) override {
@@ -81,6 +84,7 @@ class ScriptedPlatform : public Platform {
 
   std::deque<MsgBoxAnswer> answers_;
   std::deque<std::optional<std::string>> files_;
+  std::deque<std::vector<std::string>> fileLists_;
   std::vector<RecordedMessage> messages_;
   std::vector<RecordedFileDialog> fileDialogs_;
   std::vector<std::string> openedAddresses_;
