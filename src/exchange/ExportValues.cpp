@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "core/DateTime.h"
-#include "core/Numbers.h"
 #include "units/ConvertUnit.h"
 
 namespace aloftra {
@@ -100,7 +99,7 @@ double ExportedMeasure(double stored, UnitKind kind, bool isSigned, const UnitFl
       std::fabs(stored) < kExactWholeFloats) {
     return isSigned ? stored : std::fabs(stored);
   }
-  return ParseLeadingNumber(DisplayStored(stored, kind, isSigned, flags));
+  return DisplayStoredNumber(stored, kind, isSigned, flags);
 }
 
 }  // namespace aloftra

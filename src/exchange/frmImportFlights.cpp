@@ -96,9 +96,10 @@ FlightEntryText TypedFlight(const ImportedFlight& flight) {
   return typed;
 }
 
-// A non-flying entry of the flights export names no site or glider of its own.
-bool NamesSiteAndGlider(const ImportedFlight& flight) {
-  return !(flight.fullDetails && flight.nonFlying);
+// A non-flying entry of the flights export needs no site or glider: a blank name is no fault
+// there. The names it does carry are made like any other, so the entry keeps them.
+bool MayNameNone(const ImportedFlight& flight) {
+  return flight.fullDetails && flight.nonFlying;
 }
 
 }  // namespace
@@ -120,8 +121,8 @@ bool frmImport::SitesPass(const std::string& path, long total) {
   PassEnd end = EachFlight(
       path,
       [&](const ImportedFlight& flight) {
-        if (!NamesSiteAndGlider(flight)) return true;
         if (flight.site.empty()) {
+          if (MayNameNone(flight)) return true;
           host_.GetPlatform().Message("Site names cannot be blank");
           return false;
         }
@@ -146,8 +147,8 @@ bool frmImport::GlidersPass(const std::string& path, long total) {
   PassEnd end = EachFlight(
       path,
       [&](const ImportedFlight& flight) {
-        if (!NamesSiteAndGlider(flight)) return true;
         if (flight.glider.empty()) {
+          if (MayNameNone(flight)) return true;
           host_.GetPlatform().Message("Glider names cannot be blank");
           return false;
         }

@@ -217,6 +217,17 @@ class frmAloftra : public Page, public FlightPage {
   // The cross-country details of a flight typed in by EnterTypedFlight, which the page has no
   // boxes for: Enter stores them with the flight.
   std::optional<CrossCountryText> typedCrossCountry_;
+  // The site and glider slots a non-flying entry typed in by EnterTypedFlight names (-1 for
+  // none): the page hides them for such an entry, Enter keeps them.
+  struct TypedSlots {
+    int site = -1;
+    int glider = -1;
+  };
+  std::optional<TypedSlots> typedNonFlyingSlots_;
+  // The over-launch altitude of a flight typed in by EnterTypedFlight, when it gives one:
+  // Enter stores it as given. The page works it out again from the launch and maximum in the
+  // units shown, which for an altitude rounded on its own may differ by one.
+  std::string typedOverLaunch_;
 };
 
 }  // namespace aloftra

@@ -104,6 +104,10 @@ bool frmAloftra::FillRecordFromControls(FlightRecord& record, bool isNew) {
       ToStoredInt16(stored(LandingMSL, UnitKind::kAltitude, true));
   std::optional<std::int16_t> maximum = ToStoredInt16(stored(MaxMSL, UnitKind::kAltitude, true));
   std::optional<std::int16_t> over = ToStoredInt16(stored(OverLaunch, UnitKind::kAltitude, false));
+  if (!typedOverLaunch_.empty() && !NonFlying.Checked()) {
+    over = ToStoredInt16(ConvertUnit(typedOverLaunch_, UnitKind::kAltitude,
+                                     UnitDirection::kToStorage, false, flags));
+  }
   if (!distance || !baseWind || !peakWind || !lift || !sink || !launch || !landing || !maximum ||
       !over) {
     return false;
@@ -118,6 +122,9 @@ bool frmAloftra::FillRecordFromControls(FlightRecord& record, bool isNew) {
     glider = FirstLiveGliderNamed(book, GliderName.Text());
     site = FirstLiveSiteNamed(book, SiteName.Text());
     if (!airtime || glider < 0 || site < 0) return false;
+  } else if (typedNonFlyingSlots_) {
+    if (typedNonFlyingSlots_->site >= 0) site = typedNonFlyingSlots_->site;
+    if (typedNonFlyingSlots_->glider >= 0) glider = typedNonFlyingSlots_->glider;
   }
 
   if (isNew) record = FlightRecord{};
@@ -143,10 +150,9 @@ bool frmAloftra::FillRecordFromControls(FlightRecord& record, bool isNew) {
     record.XC_TYPE = typedCrossCountry_->type;
     record.GPS_COORDS = typedCrossCountry_->gpsCoords;
   }
-  if (!nonFlying) {
-    record.GLIDER_INDEX = static_cast<std::int16_t>(glider);
-    record.SITE_INDEX = static_cast<std::int16_t>(site);
-  }
+  // A non-flying entry keeps the slot's own (or the typed) site and glider.
+  record.GLIDER_INDEX = static_cast<std::int16_t>(glider);
+  record.SITE_INDEX = static_cast<std::int16_t>(site);
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include "core/NameOrder.h"
 #include "flights/frmAloftra.h"
 #include "form/Platform.h"
+#include "views/NamedEntries.h"
 
 namespace aloftra {
 
@@ -35,6 +36,14 @@ bool frmAloftra::EnterTypedFlight(const FlightEntryText& entry) {
   // own values are typed over them below.
   ChooseNamed(SiteName, entry.site);
   ChooseNamed(GliderName, entry.glider);
+  // A non-flying entry has no site or glider on the page, and Enter would keep whatever the
+  // new slot holds; one typed in keeps those it names, so that it comes back as it left.
+  if (entry.nonFlying) {
+    const Logbook& book = host_.Book();
+    typedNonFlyingSlots_ = TypedSlots{
+        SiteName.ListIndex() >= 0 ? FirstLiveSiteNamed(book, SiteName.Text()) : -1,
+        GliderName.ListIndex() >= 0 ? FirstLiveGliderNamed(book, GliderName.Text()) : -1};
+  }
   if (entry.tandem) Places[*entry.tandem ? 1 : 0].SetValue(true);
 
   BaseWind.SetText(entry.baseWind);
@@ -55,9 +64,12 @@ bool frmAloftra::EnterTypedFlight(const FlightEntryText& entry) {
   NonFlying.SetChecked(entry.nonFlying);
 
   typedCrossCountry_ = entry.crossCountry;
+  typedOverLaunch_ = entry.overLaunch;
   host_.GetPlatform().DoEvents();
   Enter_Click();
   typedCrossCountry_.reset();
+  typedNonFlyingSlots_.reset();
+  typedOverLaunch_.clear();
   return State == EditState::kClean;
 }
 

@@ -2,7 +2,9 @@
 
 #include "core/FileItems.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 
 #include "core/Numbers.h"
@@ -70,6 +72,56 @@ std::optional<float> ToStoredSingle(std::string_view text) {
 std::string DisplayStored(double stored, UnitKind kind, bool isSigned, const UnitFlags& flags) {
   return ConvertUnit(FormatSingleItem(static_cast<float>(stored)), kind, UnitDirection::kForDisplay,
                      isSigned, flags);
+}
+
+namespace {
+
+// The stored value as the logbook file writes it, read back: a float to seven significant
+// digits. Nullopt for the values written with an exponent, which are left to the text.
+std::optional<double> WrittenSingle(float single) {
+  if (single == 0 || !std::isfinite(single)) return 0.0;
+  constexpr float kLargestWholeWritten = 1e7f;
+  if (single == std::trunc(single) && std::fabs(single) < kLargestWholeWritten) return single;
+  std::array<char, 40> buffer{};
+  const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), single,
+                                     std::chars_format::general, 7);
+  if (std::find(buffer.data(), written.ptr, 'e') != written.ptr) return std::nullopt;
+  double value = 0;
+  std::from_chars(buffer.data(), written.ptr, value);
+  return value;
+}
+
+// The number the text of FormatFixed(value, decimals) reads as: the value rounded half away
+// from zero at its last decimal. The text first keeps 15 significant digits, which decides a
+// value within a hair of a half; those, and values too large for a whole double, are left to
+// the text. n / 10^decimals is the double nearest the decimal text, as reading it gives.
+std::optional<double> ReadFixed(double value, int decimals) {
+  constexpr double kPowers[] = {1, 10, 100};
+  constexpr double kLargestWhole = 1e15;
+  constexpr double kNearHalf = 1e-9;
+  if (decimals < 0 || decimals > 2 || !std::isfinite(value)) return std::nullopt;
+  const double magnitude = std::fabs(value) * kPowers[decimals];
+  if (magnitude >= kLargestWhole) return std::nullopt;
+  const double lower = std::floor(magnitude);
+  const double rest = magnitude - lower;
+  if (std::fabs(rest - 0.5) < kNearHalf * std::max(1.0, magnitude)) return std::nullopt;
+  const double whole = rest < 0.5 ? lower : lower + 1;
+  if (whole == 0) return 0.0;  // the text of a value rounded to nothing has no sign
+  const double read = whole / kPowers[decimals];
+  return value < 0 ? -read : read;
+}
+
+}  // namespace
+
+double DisplayStoredNumber(double stored, UnitKind kind, bool isSigned, const UnitFlags& flags) {
+  const std::optional<double> written = WrittenSingle(static_cast<float>(stored));
+  if (written) {
+    const double value = isSigned ? *written : std::fabs(*written);
+    const Scale& scale = kScales[ChosenUnit(kind, flags)].forDisplay;
+    if (const std::optional<double> read = ReadFixed(value * scale.factor, scale.decimals))
+      return *read;
+  }
+  return ParseLeadingNumber(DisplayStored(stored, kind, isSigned, flags));
 }
 
 }  // namespace aloftra

@@ -28,6 +28,9 @@ std::string ConvertUnit(std::string_view text, UnitKind kind, UnitDirection dire
 // A stored value as the pages show it: its text as the logbook file writes it, converted for
 // display.
 std::string DisplayStored(double stored, UnitKind kind, bool isSigned, const UnitFlags& flags);
+// The number DisplayStored's text reads as, to the last bit, mostly worked out without
+// forming the text: a large export converts every value of every flight.
+double DisplayStoredNumber(double stored, UnitKind kind, bool isSigned, const UnitFlags& flags);
 
 // A converted text as the value of a 16-bit integer field (altitudes, lift, sink): the
 // nearest whole number, halves to the even neighbour; nullopt when it does not fit.

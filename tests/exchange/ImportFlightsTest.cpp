@@ -4,6 +4,7 @@
 
 #include "ImportFixture.h"
 #include "core/DateTime.h"
+#include "units/ConvertUnit.h"
 
 namespace aloftra::test {
 namespace {
@@ -247,6 +248,43 @@ TEST_F(ImportFlightsTest, TheFlightsExportIsReadBackWithEveryField) {
   EXPECT_NE(plain.FLIGHT_NO, 0);
   // A non-flying line names no site: no blank site was made for it.
   EXPECT_EQ(Book().sites.LiveCount(), 3);
+}
+
+// What the page would otherwise decide for itself: an over-launch the file gives (in metres
+// here, where the page's own maximum minus launch is one more), and the site and glider a
+// non-flying line names, made for it when no flying line names them.
+TEST_F(ImportFlightsTest, TheFlightsExportKeepsItsOverLaunchAndTheNamesOfNonFlyingLines) {
+  Book().UNIT_FLAGS[kUnitFeet] = 0;
+  Book().UNIT_FLAGS[kUnitMetres] = kFlagSet;
+  const std::string header =
+      "\"FLIGHT_NO\",\"DATE\",\"TIME\",\"NON_FLYING\",\"HIGHLIGHT\",\"AIRTIME\",\"SITE_NAME\","
+      "\"GLIDER_NAME\",\"GLIDER_TYPE\",\"PLACES\",\"WIND_DIREC1\",\"WIND_DIREC2\",\"BASE_WIND\","
+      "\"PEAK_WIND\",\"MAX_LIFT\",\"MAX_SINK\",\"TURBULENCE\",\"LAUNCH_MSL\",\"LANDING_MSL\","
+      "\"MAX_MSL\",\"OVER_LAUNCH\",\"XC_DISTANCE\",\"XC_TYPE\",\"GPS_COORDS\",\"REMARKS\"\r\n";
+  RunImport(kImportFlights,
+            header +
+                "1,\"6/7/2001\",\"14:05\",0,0,95,\"Point\",\"Falcon\",\"Hang Glider\",\"Solo\","
+                "\"\",0,0,0,0,0,0,853,30,1681,827,0,\"\",\"\",\"\"\r\n"
+                "0,\"6/8/2001\",\"9:30\",1,0,0,\"Shed\",\"Umbrella\",\"Paraglider\",\"Solo\",\"\","
+                "0,0,0,0,0,0,0,0,0,0,0,\"\",\"\",\"rain\"\r\n");
+  EXPECT_EQ(platform.Prompts(), Strings{});
+  std::vector<const FlightRecord*> flights = Flights();
+  ASSERT_EQ(flights.size(), 2u);
+  const UnitFlags& units = Book().UNIT_FLAGS;
+  auto stored = [&units](const char* metres) {
+    return ToStoredInt16(
+        ConvertUnit(metres, UnitKind::kAltitude, UnitDirection::kToStorage, false, units));
+  };
+  EXPECT_EQ(flights[0]->OVER_LAUNCH, stored("827"));
+  EXPECT_NE(stored("827"), stored("828"));
+  EXPECT_EQ(flights[0]->MAX_MSL, stored("1681"));
+
+  ASSERT_NE(SiteNamed("Shed"), nullptr);
+  ASSERT_NE(GliderNamed("Umbrella"), nullptr);
+  EXPECT_NE(GliderNamed("Umbrella")->PARAGLIDER, 0);
+  EXPECT_EQ(&Book().sites[flights[1]->SITE_INDEX], SiteNamed("Shed"));
+  EXPECT_EQ(&Book().gliders[flights[1]->GLIDER_INDEX], GliderNamed("Umbrella"));
+  EXPECT_EQ(flights[1]->NON_FLYING, kFlagSet);
 }
 
 TEST_F(ImportFlightsTest, ShowsHowFarItHasGoneAndLetsEventsRun) {

@@ -1,7 +1,7 @@
 // The whole program on the offscreen desktop: started on a copy of a test logbook, the pilot
 // switches pages with the page buttons, changes a flight, saves, saves under a new name,
 // opens the first file again and leaves through File > Exit. File dialogs and message boxes
-// are answered from a queue by the platform below; everything else is the real Qt layer.
+// are answered from a queue by the fixture's platform; everything else is the real Qt layer.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -21,6 +21,7 @@
 #include <QTest>
 #include <deque>
 
+#include "GuiProgramFixture.h"
 #include "QStringPrinter.h"
 #include "core/PosixFileSystem.h"
 #include "flights/RoseDrawing.h"
@@ -34,89 +35,7 @@
 namespace aloftra::test {
 namespace {
 
-// QtPlatform with the pilot's answers queued: what it would ask in a dialog is answered
-// from the queue (a message box with none queued gets its first button) and recorded.
-class QueuedQtPlatform : public qt::QtPlatform {
- public:
-  std::deque<MsgBoxAnswer> answers;
-  std::deque<std::optional<std::string>> files;
-  std::vector<std::string> prompts;
-
-  MsgBoxAnswer MsgBox(const std::string& prompt, MsgBoxButtons buttons, MsgBoxIcon,
-                      const std::string&) override {
-    Refresh();
-    prompts.push_back(prompt);
-    if (answers.empty())
-      return buttons == MsgBoxButtons::kOk ? MsgBoxAnswer::kOk : MsgBoxAnswer::kYes;
-    MsgBoxAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  std::optional<std::string> OpenFileDialog(const FileDialogOptions&) override { return Next(); }
-  std::optional<std::string> SaveFileDialog(const FileDialogOptions&) override { return Next(); }
-
- private:
-  std::optional<std::string> Next() {
-    Refresh();
-    if (files.empty()) return std::nullopt;
-    std::optional<std::string> file = files.front();
-    files.pop_front();
-    return file;
-  }
-};
-
-class GuiSmokeTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(folder.isValid());
-    logbook = folder.filePath(QStringLiteral("Ridge.log"));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(ALOFTRA_TEST_DATA "/logbook-small.log"), logbook));
-    QFile::setPermissions(logbook, QFile::ReadOwner | QFile::WriteOwner);
-    qt::BindProgram(binding, platform, app.AllForms(), [this] { return app.Ended(); });
-    std::string path = logbook.toStdString();
-    std::string programFolder = folder.path().toStdString();
-    ASSERT_TRUE(binding.Dispatch([&] { app.Start(path, programFolder); }));
-  }
-
-  QWidget* WindowNamed(const char* form) {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      if (window->objectName() == QLatin1String(form)) return window;
-    }
-    return nullptr;
-  }
-  bool Shown(const char* form) {
-    QWidget* window = WindowNamed(form);
-    return window != nullptr && window->isVisible();
-  }
-  template <class WidgetType>
-  WidgetType* Find(const char* form, const char* name) {
-    QWidget* window = WindowNamed(form);
-    if (window == nullptr) return nullptr;
-    return window->findChild<WidgetType*>(QLatin1String(name));
-  }
-  void ClickButton(const char* form, const char* button) {
-    auto* widget = Find<QPushButton>(form, button);
-    ASSERT_NE(widget, nullptr) << form << " " << button;
-    QTest::mouseClick(widget, Qt::LeftButton);
-  }
-  void ChooseMenuItem(const char* form, const char* item) {
-    auto* action = Find<QAction>(form, item);
-    ASSERT_NE(action, nullptr) << form << " " << item;
-    ASSERT_TRUE(action->isEnabled()) << item;
-    action->trigger();
-  }
-  QString Title(const char* form) {
-    QWidget* window = WindowNamed(form);
-    return window != nullptr ? window->windowTitle() : QString();
-  }
-
-  QTemporaryDir folder;
-  QString logbook;
-  QueuedQtPlatform platform;
-  PosixFileSystem fileSystem;
-  App app{platform, fileSystem};
-  qt::FormBinding binding;
-};
+class GuiSmokeTest : public GuiProgramTest {};
 
 TEST_F(GuiSmokeTest, ThePilotSwitchesPagesEditsSavesOpensAndExits) {
   // Started on the logbook: the flight page shows it, named after its file.

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "core/Numbers.h"
 
@@ -234,6 +237,50 @@ TEST(ConvertUnit, AValueTypedStoredAndShownAgainMovesAtMostOneInItsLastDigit) {
       EXPECT_EQ(moved, 0) << UnitCaption(trip.kind, flags);
     }
   }
+}
+
+// The number a stored value is shown as, worked out without the text, is exactly the number
+// the shown text reads as, to the sign of a zero: every unit, either sign handling, whole
+// values across the 16-bit range, floats of every size, and values a hair from a half.
+TEST(ConvertUnit, TheShownNumberIsExactlyWhatTheShownTextReadsAs) {
+  std::vector<double> stored = {0,      -0.0,    0.05,   0.25,    0.15,  1.005,  2.675, -0.25,
+                                1e-7,   3.4e38f, 1e7,    9999999, 1e-45, 12.25,  -170,  32767,
+                                -32768, 0.3048,  1.6093, 63.7,    5e14,  1.5e15, NAN,   INFINITY};
+  // In knots a hair below a half, which the text's 15 digits make a half.
+  stored.insert(stored.end(), {18750, 36250});
+  for (int whole = -32768; whole <= 32767; whole += 7)
+    stored.push_back(whole);
+  std::mt19937 random(20261208);
+  std::uniform_real_distribution<double> exponent(-6, 8);
+  std::uniform_int_distribution<int> cents(-100000, 100000);
+  for (int k = 0; k < 4000; ++k) {
+    stored.push_back(static_cast<float>(std::pow(10.0, exponent(random))));
+    stored.push_back(cents(random) / 100.0);
+    stored.push_back(static_cast<float>(cents(random) / 20.0));
+  }
+  const UnitButton units[] = {kUnitMph,        kUnitKmh,    kUnitKnots,           kUnitFeet,
+                              kUnitMetres,     kUnitFpm,    kUnitMetresPerSecond, kUnitMiles,
+                              kUnitKilometres, kUnitPounds, kUnitKilograms};
+  const UnitKind kinds[] = {UnitKind::kSpeed,     UnitKind::kSpeed,    UnitKind::kSpeed,
+                            UnitKind::kAltitude,  UnitKind::kAltitude, UnitKind::kClimbRate,
+                            UnitKind::kClimbRate, UnitKind::kDistance, UnitKind::kDistance,
+                            UnitKind::kWeight,    UnitKind::kWeight};
+  int differences = 0;
+  for (std::size_t u = 0; u < std::size(units); ++u) {
+    const UnitFlags flags = Choosing(units[u]);
+    for (bool isSigned : {false, true}) {
+      for (double value : stored) {
+        const double fromText = ParseLeadingNumber(DisplayStored(value, kinds[u], isSigned, flags));
+        const double number = DisplayStoredNumber(value, kinds[u], isSigned, flags);
+        if (std::memcmp(&fromText, &number, sizeof number) == 0) continue;
+        if (++differences <= 5) {
+          ADD_FAILURE() << UnitCaption(kinds[u], flags) << (isSigned ? " signed " : " ") << value
+                        << ": text reads " << fromText << ", number " << number;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(differences, 0);
 }
 
 }  // namespace
