@@ -75,7 +75,7 @@ bool ReadFlightsExport(const std::vector<DelimitedItem>& items, ImportedFlight& 
   std::int16_t airtime = 0;
   std::string places;
   std::string xcType;
-  typed.Skip();  // the flight number is derived again
+  typed.Int16(flight.flightNo);  // derived again; it tells where the numbers started
   typed.Text(flight.date);
   typed.Text(flight.time);
   typed.Int16(nonFlying);

@@ -35,6 +35,7 @@ struct ImportedFlight {
 
   // Carried by the flights export only.
   bool fullDetails = false;
+  std::int16_t flightNo = 0;  // the number the flight had in its logbook; 0 for none
   bool nonFlying = false;
   bool highlight = false;
   bool tandem = false;

@@ -102,6 +102,32 @@ bool MayNameNone(const ImportedFlight& flight) {
   return flight.fullDetails && flight.nonFlying;
 }
 
+// Whether a flight of the import is a paraglider flight: by its glider in the logbook, which
+// the gliders pass has made when it was missing.
+bool FliesParaglider(const Logbook& book, const ImportedFlight& flight) {
+  for (int slot = 0; slot <= book.gliders.LastIndex(); ++slot) {
+    const GliderRecord& glider = book.gliders[slot];
+    if (!glider.IsFree() && NameIsTaken(flight.glider, glider.GLIDER_NAME)) {
+      return glider.HANG_GLIDER == 0;
+    }
+  }
+  return IsParagliderType(flight.gliderType);
+}
+
+// Whether the logbook holds no flights of a kind and no earlier flights of it either, so that
+// its numbering may start where the imported file's does.
+bool NumberingUnstarted(const Logbook& book, WingType wing) {
+  if (book.totals[wing].FLIGHTS_PREV != 0) return false;
+  for (int slot = 0; slot <= book.flights.LastIndex(); ++slot) {
+    const FlightRecord& flight = book.flights[slot];
+    if (flight.IsFree() || flight.IsNonFlying()) continue;
+    const bool paraglider = !book.gliders.InRange(flight.GLIDER_INDEX) ||
+                            book.gliders[flight.GLIDER_INDEX].HANG_GLIDER == 0;
+    if ((paraglider ? kParagliding : kHangGliding) == wing) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool frmImport::ImportFlights(const std::string& path) {
@@ -166,13 +192,36 @@ bool frmImport::GlidersPass(const std::string& path, long total) {
 bool frmImport::FlightsPass(const std::string& path, long total) {
   host_.ShowPageInPlace(PageId::kAloftra);
   FlightPage& page = host_.Flights();
+  Logbook& book = host_.Book();
+  // The flights export carries each flight's number. In a logbook with no flights of a kind
+  // yet, the earliest imported flight numbered n says there were n - 1 flights of that kind
+  // before: they become the earlier flights the summary page holds, as the pilot would type
+  // them there, so the flights keep their numbers.
+  const bool unstarted[] = {NumberingUnstarted(book, kHangGliding),
+                            NumberingUnstarted(book, kParagliding)};
+  int firstNumber[] = {0, 0};
   PassEnd end = EachFlight(
       path,
       [&](const ImportedFlight& flight) {
-        page.EnterTypedFlight(TypedFlight(flight));
+        const bool entered = page.EnterTypedFlight(TypedFlight(flight));
+        if (entered && flight.fullDetails && !flight.nonFlying && flight.flightNo > 0) {
+          int& first = firstNumber[FliesParaglider(book, flight) ? kParagliding : kHangGliding];
+          if (first == 0 || flight.flightNo < first) first = flight.flightNo;
+        }
         return true;
       },
       [&](long done) { ShowProgress(done, total); });
+  bool carried = false;
+  for (WingType wing : {kHangGliding, kParagliding}) {
+    if (unstarted[wing] && firstNumber[wing] > 1) {
+      book.totals[wing].FLIGHTS_PREV = static_cast<std::int16_t>(firstNumber[wing] - 1);
+      carried = true;
+    }
+  }
+  if (carried) {
+    host_.RecomputeStatistics();
+    host_.UpdateCaption(true, false);
+  }
   return end == PassEnd::kDone || ImportError(path);
 }
 

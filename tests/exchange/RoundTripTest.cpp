@@ -123,20 +123,14 @@ class RoundTripTest : public AppFixture {
     platform.QueueFile(PathIn(name));
     dialog.Ok.Click();
   }
-  // File > New, nothing saved, then the units the pilot chooses and the flights before this
-  // logbook that the pilot info page holds, from which the flight numbers count on.
-  void NewLogbook(const UnitFlags& units, const Logbook& previous) {
+  // File > New, nothing saved, then the units the pilot chooses. The flights before the
+  // logbook are not typed in: the import carries them from the flights' numbers.
+  void NewLogbook(const UnitFlags& units) {
     platform.QueueAnswer(MsgBoxAnswer::kNo);
     app->FileCommand(kFileNew);
     ASSERT_EQ(Book().flights.LiveCount(), 0);
     Book().UNIT_FLAGS = units;
     app->ApplyUnitLabels();
-    for (std::size_t wing = 0; wing < Book().totals.size(); ++wing) {
-      Book().totals[wing].FLIGHTS_PREV = previous.totals[wing].FLIGHTS_PREV;
-      Book().totals[wing].DAYS_PREV = previous.totals[wing].DAYS_PREV;
-      Book().totals[wing].AIRTIME_PREV = previous.totals[wing].AIRTIME_PREV;
-    }
-    app->RecomputeStatistics();
   }
 };
 
@@ -159,10 +153,14 @@ TEST_F(RoundTripTest, FlightsAndSitesComeBackByteForByteInEitherUnits) {
         << c.name;
 
     // Sites first, so the flights find them with their details; then the flights.
-    NewLogbook(c.units, book);
+    NewLogbook(c.units);
     Import(kImportSites, "sites.txt");
     Import(kImportFlights, "flights.txt");
     EXPECT_EQ(platform.Prompts(), std::vector<std::string>{}) << c.name;
+    for (WingType wing : {kHangGliding, kParagliding}) {
+      ASSERT_GT(book.totals[wing].FLIGHTS_PREV, 0) << "the demo counts on from earlier flights";
+      EXPECT_EQ(Book().totals[wing].FLIGHTS_PREV, book.totals[wing].FLIGHTS_PREV) << c.name;
+    }
     const std::string flightsAgain = Export(kExportFlights, "flights-again.txt");
     EXPECT_TRUE(flightsAgain == flights) << c.name << "\n"
                                          << FirstDifference(flightsAgain, flights);
@@ -172,11 +170,23 @@ TEST_F(RoundTripTest, FlightsAndSitesComeBackByteForByteInEitherUnits) {
   }
 }
 
+TEST_F(RoundTripTest, ALogbookWithFlightsOfAKindKeepsItsOwnEarlierFlights) {
+  Logbook source = DemoWithAwkwardFlights();
+  source.totals[kHangGliding].FLIGHTS_PREV = 0;  // its hang glider flights count from one
+  OpenOnStart("Demo.log", source);
+  Export(kExportFlights, "flights.txt");
+  Book().totals[kParagliding].FLIGHTS_PREV = 3;
+  Import(kImportFlights, "flights.txt");
+  EXPECT_EQ(Book().flights.LiveCount(), 2 * source.flights.LiveCount());
+  EXPECT_EQ(Book().totals[kHangGliding].FLIGHTS_PREV, 0);
+  EXPECT_EQ(Book().totals[kParagliding].FLIGHTS_PREV, 3);
+}
+
 TEST_F(RoundTripTest, SitesAloneComeBackWholeApartFromTheirFlightStatistics) {
   const Logbook source = DemoWithAwkwardFlights();
   OpenOnStart("Demo.log", source);
   const std::vector<DelimitedRecord> before = ReadDelimited(Export(kExportSites, "sites.txt"));
-  NewLogbook(DefaultUnitFlags(), source);
+  NewLogbook(DefaultUnitFlags());
   Import(kImportSites, "sites.txt");
   const std::vector<DelimitedRecord> after = ReadDelimited(Export(kExportSites, "sites-again.txt"));
   ASSERT_EQ(after.size(), before.size());
