@@ -47,15 +47,15 @@ frmImport::frmImport(PageHost& host)
     ImportWhat[kind].SetTabIndex(kind);
     ImportWhat[kind].onClick = [this, kind] { ImportWhat_Click(kind); };
   }
-  SiteLabel.SetCaption("Si&te:");
+  SiteLabel.SetCaption("Site:");
   SiteLabel.Move(240, 1785, 1200, 255);
   TrackSite.Move(1500, 1740, 2460, 315);
   TrackSite.SetTabIndex(3);
-  GliderLabel.SetCaption("&Glider:");
+  GliderLabel.SetCaption("Glider:");
   GliderLabel.Move(240, 2175, 1200, 255);
   TrackGlider.Move(1500, 2130, 2460, 315);
   TrackGlider.SetTabIndex(4);
-  OffsetLabel.SetCaption("&UTC offset:");
+  OffsetLabel.SetCaption("UTC offset:");
   OffsetLabel.Move(240, 2565, 1200, 255);
   UtcOffset.Move(1500, 2520, 1200, 315);
   UtcOffset.SetMaxLength(6);
