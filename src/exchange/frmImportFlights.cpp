@@ -7,7 +7,6 @@
 
 #include "core/Ascii.h"
 #include "core/Logbook.h"
-#include "core/NameOrder.h"
 #include "core/Numbers.h"
 #include "exchange/ImportFile.h"
 #include "exchange/ImportedRecords.h"
@@ -15,6 +14,8 @@
 #include "form/Platform.h"
 #include "pagekit/FlightPage.h"
 #include "pagekit/ListEntryPages.h"
+#include "stats/StatisticsEngine.h"
+#include "views/NamedEntries.h"
 
 namespace aloftra {
 
@@ -47,15 +48,6 @@ PassEnd EachFlight(const std::string& path, Visit visit, Progress progress) {
 
 bool IsParagliderType(const std::string& type) {
   return EqualsIgnoringCase(type, "PARAGLIDER");
-}
-
-template <typename Record, typename Name>
-bool NameExists(const RecordTable<Record>& table, const std::string& name, Name nameOf) {
-  for (int slot = 0; slot <= table.LastIndex(); ++slot) {
-    const Record& record = table[slot];
-    if (!record.IsFree() && NameIsTaken(name, nameOf(record))) return true;
-  }
-  return false;
 }
 
 WindFlags WindFromMask(std::int32_t mask) {
@@ -102,16 +94,12 @@ bool MayNameNone(const ImportedFlight& flight) {
   return flight.fullDetails && flight.nonFlying;
 }
 
-// Whether a flight of the import is a paraglider flight: by its glider in the logbook, which
-// the gliders pass has made when it was missing.
-bool FliesParaglider(const Logbook& book, const ImportedFlight& flight) {
-  for (int slot = 0; slot <= book.gliders.LastIndex(); ++slot) {
-    const GliderRecord& glider = book.gliders[slot];
-    if (!glider.IsFree() && NameIsTaken(flight.glider, glider.GLIDER_NAME)) {
-      return glider.HANG_GLIDER == 0;
-    }
-  }
-  return IsParagliderType(flight.gliderType);
+// The kind of flight an imported flight is: by its glider in the logbook, which the gliders
+// pass has made when it was missing.
+WingType WingOfImported(const Logbook& book, const ImportedFlight& flight) {
+  const int glider = FirstLiveGliderLike(book, flight.glider);
+  if (glider >= 0) return WingTypeOf(book.gliders, glider);
+  return IsParagliderType(flight.gliderType) ? kParagliding : kHangGliding;
 }
 
 // Whether the logbook holds no flights of a kind and no earlier flights of it either, so that
@@ -121,9 +109,7 @@ bool NumberingUnstarted(const Logbook& book, WingType wing) {
   for (int slot = 0; slot <= book.flights.LastIndex(); ++slot) {
     const FlightRecord& flight = book.flights[slot];
     if (flight.IsFree() || flight.IsNonFlying()) continue;
-    const bool paraglider = !book.gliders.InRange(flight.GLIDER_INDEX) ||
-                            book.gliders[flight.GLIDER_INDEX].HANG_GLIDER == 0;
-    if ((paraglider ? kParagliding : kHangGliding) == wing) return false;
+    if (WingTypeOf(book.gliders, flight.GLIDER_INDEX) == wing) return false;
   }
   return true;
 }
@@ -153,8 +139,7 @@ bool frmImport::SitesPass(const std::string& path, long total) {
           return false;
         }
         if (!seen.insert(flight.site).second) return true;
-        if (!NameExists(book.sites, flight.site,
-                        [](const SiteRecord& site) { return site.SITE_NAME; })) {
+        if (FirstLiveSiteLike(book, flight.site) < 0) {
           SiteEntryText site;
           site.name = flight.site;
           page.EnterTypedSite(site);
@@ -179,8 +164,7 @@ bool frmImport::GlidersPass(const std::string& path, long total) {
           return false;
         }
         if (!seen.insert(flight.glider).second) return true;
-        if (!NameExists(book.gliders, flight.glider,
-                        [](const GliderRecord& glider) { return glider.GLIDER_NAME; })) {
+        if (FirstLiveGliderLike(book, flight.glider) < 0) {
           page.EnterTypedGlider(flight.glider, IsParagliderType(flight.gliderType));
         }
         return true;
@@ -205,7 +189,7 @@ bool frmImport::FlightsPass(const std::string& path, long total) {
       [&](const ImportedFlight& flight) {
         const bool entered = page.EnterTypedFlight(TypedFlight(flight));
         if (entered && flight.fullDetails && !flight.nonFlying && flight.flightNo > 0) {
-          int& first = firstNumber[FliesParaglider(book, flight) ? kParagliding : kHangGliding];
+          int& first = firstNumber[WingOfImported(book, flight)];
           if (first == 0 || flight.flightNo < first) first = flight.flightNo;
         }
         return true;

@@ -3,13 +3,12 @@
 #include <filesystem>
 
 #include "core/DateTime.h"
-#include "flights/AirtimeText.h"
-
-#include "core/NameOrder.h"
 #include "exchange/IgcReader.h"
+#include "flights/AirtimeText.h"
 #include "form/Platform.h"
 #include "pagekit/FlightPage.h"
 #include "pagekit/PageHost.h"
+#include "views/NamedEntries.h"
 
 namespace aloftra {
 
@@ -21,14 +20,6 @@ std::string FirstLiveName(const RecordTable<Record>& table, Name nameOf) {
     if (!table[slot].IsFree()) return nameOf(table[slot]);
   }
   return "";
-}
-
-template <typename Record, typename Name>
-bool NameExists(const RecordTable<Record>& table, const std::string& name, Name nameOf) {
-  for (int slot = 0; slot <= table.LastIndex(); ++slot) {
-    if (!table[slot].IsFree() && NameIsTaken(name, nameOf(table[slot]))) return true;
-  }
-  return false;
 }
 
 const std::string& SiteName(const SiteRecord& site) {
@@ -72,11 +63,11 @@ PreparedFlight PrepareFlight(const Logbook& book, const std::string& path,
   names.glider = MatchIgcGlider(read.track.header.gliderType, book.gliders, settings.glider);
   names.site = settings.site;
   names.fileName = fileName;
-  if (names.glider.empty() || !NameExists(book.gliders, names.glider, GliderName)) {
+  if (names.glider.empty() || FirstLiveGliderLike(book, names.glider) < 0) {
     prepared.reason = "no glider of the logbook chosen";
     return prepared;
   }
-  if (names.site.empty() || !NameExists(book.sites, names.site, SiteName)) {
+  if (names.site.empty() || FirstLiveSiteLike(book, names.site) < 0) {
     prepared.reason = "no site of the logbook chosen";
     return prepared;
   }

@@ -12,18 +12,6 @@ namespace {
 constexpr int kRowPixels = 16;
 const QColor kGridLine(192, 192, 192);
 
-Qt::Alignment ToQtAlignment(Alignment alignment) {
-  switch (alignment) {
-    case Alignment::kRight:
-      return Qt::AlignRight | Qt::AlignVCenter;
-    case Alignment::kCenter:
-      return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Alignment::kLeft:
-      break;
-  }
-  return Qt::AlignLeft | Qt::AlignVCenter;
-}
-
 }  // namespace
 
 GridModel::GridModel(const Grid& grid, QObject* parent)

@@ -98,6 +98,18 @@ QFont ToQFont(const Font& font) {
   return result;
 }
 
+Qt::Alignment ToQtAlignment(Alignment alignment) {
+  switch (alignment) {
+    case Alignment::kRight:
+      return Qt::AlignRight | Qt::AlignVCenter;
+    case Alignment::kCenter:
+      return Qt::AlignHCenter | Qt::AlignVCenter;
+    case Alignment::kLeft:
+      break;
+  }
+  return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
 QFont DefaultFormFont() {
   return ToQFont(Font{});
 }

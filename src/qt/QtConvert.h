@@ -34,6 +34,9 @@ QColor ToQColor(Color color, const QPalette& palette);
 
 // The font of the program's forms: a sans-serif face at the control's point size.
 QFont ToQFont(const Font& font);
+
+// A control's text alignment, centred vertically.
+Qt::Alignment ToQtAlignment(Alignment alignment);
 QFont DefaultFormFont();
 
 }  // namespace aloftra::qt

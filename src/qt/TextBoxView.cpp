@@ -22,18 +22,6 @@ QWidget* MakeEditor(const TextBox& box, QWidget* canvas) {
   return new QLineEdit(canvas);
 }
 
-Qt::Alignment ToQtAlignment(Alignment alignment) {
-  switch (alignment) {
-    case Alignment::kRight:
-      return Qt::AlignRight | Qt::AlignVCenter;
-    case Alignment::kCenter:
-      return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Alignment::kLeft:
-      break;
-  }
-  return Qt::AlignLeft | Qt::AlignVCenter;
-}
-
 // No limit on the box means the editor's own largest length.
 constexpr int kUnlimitedLength = 32767;
 

@@ -36,13 +36,6 @@ struct WingWork {
   std::int64_t glidersFlown = 0;
 };
 
-// Whether a glider makes its flights hang-gliding flights; a glider index outside the table
-// (a damaged file) counts as paragliding.
-WingType WingTypeOf(const RecordTable<GliderRecord>& gliders, int gliderIndex) {
-  const bool hang = gliders.InRange(gliderIndex) && gliders[gliderIndex].HANG_GLIDER != 0;
-  return hang ? kHangGliding : kParagliding;
-}
-
 void StoreSite(SiteRecord& site, const SiteWork& work) {
   const FlightTally& tally = work.tally;
   site.best = work.best.Pointers();
@@ -172,6 +165,13 @@ class StatisticsWalk {
 };
 
 }  // namespace
+
+// Whether a glider makes its flights hang-gliding flights; a glider index outside the table
+// (a damaged file) counts as paragliding.
+WingType WingTypeOf(const RecordTable<GliderRecord>& gliders, int gliderIndex) {
+  const bool hang = gliders.InRange(gliderIndex) && gliders[gliderIndex].HANG_GLIDER != 0;
+  return hang ? kHangGliding : kParagliding;
+}
 
 bool ComputeStatistics(Logbook& logbook, DateTime now) {
   if (logbook.sites.Empty() || logbook.gliders.Empty()) return false;

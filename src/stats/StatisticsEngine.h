@@ -18,4 +18,8 @@ namespace aloftra {
 // walk always finishes.
 bool ComputeStatistics(Logbook& logbook, DateTime now);
 
+// Whether a glider makes its flights hang-gliding flights; a glider index outside the table
+// (a damaged file) counts as paragliding.
+WingType WingTypeOf(const RecordTable<GliderRecord>& gliders, int gliderIndex);
+
 }  // namespace aloftra
