@@ -1,6 +1,6 @@
 // Every dialog of the program, one for each DialogId, made together with the application and
 // reached by its id. Which class serves an id is said once, in the table below; an id without
-// a built dialog is served by a placeholder that opens with its title. Typed access
+// a class there does not compile. Typed access
 // (Get<DialogId::kSort>()) gives the dialog's own class.
 #pragma once
 
@@ -14,7 +14,6 @@
 #include "flights/frmMultiFlight.h"
 #include "pagekit/Dialog.h"
 #include "print/frmPrint.h"
-#include "shell/PlaceholderDialog.h"
 #include "shell/frmAbout.h"
 #include "units/frmUnits.h"
 #include "units/frmVario.h"
@@ -29,9 +28,7 @@
 namespace aloftra {
 
 template <DialogId id>
-struct DialogClass {
-  using type = Placeholder<id>;
-};
+struct DialogClass;
 template <>
 struct DialogClass<DialogId::kAbout> {
   using type = frmAbout;
